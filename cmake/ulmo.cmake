@@ -1,0 +1,61 @@
+# Test helpers shared by every subsystem.
+#
+#   ulmo_native_test(NAME SOURCES ... LIBS ...)  GoogleTest program run natively
+#   ulmo_win32_test(NAME SOURCES ... LIBS ...)   GoogleTest program run under Wine
+#
+# Win32 tests share two CTest fixtures: a fresh copy of the Wine prefix and an Xvfb display,
+# both made before the first test and ended (by PID) after the last.
+
+if(WIN32)
+  if(NOT TARGET ulmo_gtest)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(ulmo_gtest INTERFACE)
+    target_link_libraries(ulmo_gtest INTERFACE gtest gmock)
+  endif()
+else()
+  find_package(GTest REQUIRED)
+  add_library(ulmo_gtest INTERFACE)
+  target_link_libraries(ulmo_gtest INTERFACE GTest::gtest GTest::gmock)
+endif()
+
+set(ULMO_TEST_STATE ${CMAKE_BINARY_DIR}/test-state)
+set(ULMO_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/win32/wine-run.sh)
+
+function(ulmo_native_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ulmo_gtest)
+  add_test(NAME native.${name} COMMAND ${name})
+  set_tests_properties(native.${name} PROPERTIES LABELS native
+    ENVIRONMENT "ULMO_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;ULMO_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
+
+if(WIN32 AND NOT TARGET ulmo_fixture_marker)
+  add_custom_target(ulmo_fixture_marker)
+  add_test(NAME win32.fixture.start
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/fixture.sh start ${ULMO_TEST_STATE} ${ULMO_WINE_TEMPLATE})
+  add_test(NAME win32.fixture.stop
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/fixture.sh stop ${ULMO_TEST_STATE})
+  set_tests_properties(win32.fixture.start PROPERTIES FIXTURES_SETUP wine LABELS win32)
+  set_tests_properties(win32.fixture.stop PROPERTIES FIXTURES_CLEANUP wine LABELS win32)
+endif()
+
+# A test run under Wine; COMMAND_ARGS are passed to the program.
+function(ulmo_wine_test name)
+  cmake_parse_arguments(T "" "LABEL" "COMMAND" ${ARGN})
+  if(NOT T_LABEL)
+    set(T_LABEL win32)
+  endif()
+  add_test(NAME ${T_LABEL}.${name} COMMAND ${ULMO_WINE_RUN} ${ULMO_TEST_STATE} ${T_COMMAND})
+  set_tests_properties(${T_LABEL}.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS ${T_LABEL}
+    RESOURCE_LOCK wine_display TIMEOUT 300)
+endfunction()
+
+function(ulmo_win32_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ulmo_gtest)
+  ulmo_wine_test(${name} COMMAND $<TARGET_FILE:${name}>)
+endfunction()

@@ -1,0 +1,11 @@
+// The ulmocli commands; each returns the process exit status.
+#pragma once
+
+// Exit statuses shared by the commands.
+enum CliStatus { kCliOk = 0, kCliUsage = 1, kCliLoadFailed = 2 };
+
+int run_info(int argc, char **argv);
+
+// Loads a data file as the program would; on failure prints what the user would have been
+// told (the message box, or else the status bar) on stderr and returns false.
+bool cli_load(const char *path);

@@ -1,0 +1,53 @@
+// ulmocli COMMAND ...: the postprocessor's engine for scripts and headless machines.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "../base/text.h"
+#include "../base/ui.h"
+#include "../data/load.h"
+#include "../data/plot_list.h"
+#include "../shell/status.h"
+#include "commands.h"
+
+namespace {
+
+std::string last_message;
+
+int remember_message(WindowHandle, const char *text, const char *, unsigned) {
+  last_message = text;
+  return kIdOk;
+}
+
+void usage() {
+  fprintf(stderr,
+          "usage: ulmocli info [--json] FILE.out\n"
+          "  info   the plots, variables and statistics of a result file\n");
+}
+
+}  // namespace
+
+bool cli_load(const char *path) {
+  last_message.clear();
+  if (load_data_file(path)) return true;
+  const std::string &told = last_message.empty() ? status_bar().shown : last_message;
+  fprintf(stderr, "%s\n", ansi_to_utf8(told).c_str());
+  return false;
+}
+
+int main(int argc, char **argv) {
+  ui_hooks().message_box = remember_message;
+  open_headless_status_bar();
+  reset_plot_list();
+  if (argc < 2) {
+    usage();
+    return kCliUsage;
+  }
+  int status = kCliUsage;
+  if (strcmp(argv[1], "info") == 0)
+    status = run_info(argc - 2, argv + 2);
+  else
+    usage();
+  clear_plot_list();
+  return status;
+}

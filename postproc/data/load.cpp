@@ -1,0 +1,54 @@
+// load_data_file.
+//
+// The file carries no mark of its layout, so the wide reading is tried first and the narrow
+// one second; the second attempt's result stands, whatever the first one said. A load
+// either keeps every plot of the file or none.
+#include "load.h"
+
+#include "../resources/resource_ids.h"
+#include "../shell/errors.h"
+#include "../shell/status.h"
+#include "plot_list.h"
+#include "reader.h"
+
+namespace {
+
+bool loaded = false;
+
+void report_failure(ReadResult r, const char *path) {
+  switch (r) {
+    case kReadNoMemory:
+      set_status(kStatusNoMemory);
+      break;
+    case kReadNotDataFile:
+      set_status(kStatusNotDataFile);
+      break;
+    default:
+      set_status(kStatusNoDataFile);
+      show_message(ui_hooks().frame_window(), kMbIconExclamation | kMbOk, IDS_CANT_OPEN_FILE, path);
+      break;
+  }
+}
+
+}  // namespace
+
+bool load_data_file(const char *path) {
+  set_status(kStatusReading);
+  clear_plot_list();
+  ReadResult r = read_data_file(path, kLayoutWide);
+  if (r != kReadOk) {
+    clear_plot_list();
+    r = read_data_file(path, kLayoutNarrow);
+  }
+  if (r == kReadOk) {
+    set_status(kStatusDataFile, path);
+    loaded = true;
+    return true;
+  }
+  clear_plot_list();
+  loaded = false;
+  report_failure(r, path);
+  return false;
+}
+
+bool data_loaded() { return loaded; }

@@ -1,0 +1,124 @@
+// The query layer over the plot list. No other module reads a PlotRecord directly.
+#include "plot_model.h"
+
+#include <cctype>
+
+#include "../base/ui.h"
+#include "plot_list.h"
+#include "units.h"
+
+namespace {
+
+const PlotRecord *current() { return plot_list().current; }
+
+const char *or_empty(const char *s) { return s ? s : ""; }
+
+bool valid_variable(const PlotRecord *p, int index) {
+  return p && index >= 0 && index < p->variable_count;
+}
+
+bool same_ignoring_case(const char *a, const std::string &b) {
+  size_t i = 0;
+  for (; a[i] && i < b.size(); i++)
+    if (tolower(static_cast<unsigned char>(a[i])) != tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return a[i] == '\0' && i == b.size();
+}
+
+const double *lock_row(const ValueBlock *blocks, int point, RowToken &token) {
+  token.values = nullptr;
+  const PlotRecord *p = current();
+  if (!p || !blocks || point < 0 || point >= p->point_count) return nullptr;
+  uint64_t offset = static_cast<uint64_t>(point) * static_cast<uint32_t>(p->variable_count);
+  const ValueBlock &block = blocks[offset / p->values_per_block];
+  token.values = block.values + offset % p->values_per_block;
+  return token.values;
+}
+
+}  // namespace
+
+int plot_count() { return plot_list().count; }
+
+int current_plot_index() {
+  int index = 0;
+  for (const PlotRecord *p = plot_list().first; p; p = p->next, index++)
+    if (p == current()) return index;
+  return -1;
+}
+
+bool select_plot(int index, bool show) {
+  if (index < 0) return false;
+  PlotRecord *p = plot_list().first;
+  for (int i = 0; p && i < index; i++) p = p->next;
+  if (!p) return false;
+  plot_list().current = p;
+  if (show && (p->plot_kind == 0 || p->plot_kind == 2)) ui_hooks().show_plot_window(index, p->plot_kind);
+  return true;
+}
+
+void open_plot_windows() {
+  int index = 0;
+  for (const PlotRecord *p = plot_list().first; p; p = p->next, index++)
+    if (p->plot_kind == 0 || p->plot_kind == 2) ui_hooks().show_plot_window(index, p->plot_kind);
+}
+
+std::string current_file_name() { return current() ? or_empty(current()->file_name) : ""; }
+
+std::string current_plot_text(int which) {
+  const PlotRecord *p = current();
+  if (!p) return "";
+  switch (which) {
+    case kPlotTitle: return or_empty(p->circuit_title);
+    case kPlotName: return or_empty(p->plot_name);
+    case kPlotDate: return or_empty(p->simulation_date);
+    default: return "";
+  }
+}
+
+int current_plot_kind() { return current() ? current()->plot_kind : 0; }
+int current_analysis_code() { return current() ? current()->analysis_code : 0; }
+int variable_count() { return current() ? current()->variable_count : 0; }
+int point_count() { return current() ? current()->point_count : 0; }
+bool is_real_plot() { return current() && current()->number_type == 4; }
+
+const SimulationStatistics *current_statistics() {
+  return current() ? &current()->statistics : nullptr;
+}
+
+int find_variable(const std::string &name) {
+  const PlotRecord *p = current();
+  if (!p) return -1;
+  for (int i = 0; i < p->variable_count; i++)
+    if (same_ignoring_case(p->variables[i].name, name)) return i;
+  return -1;
+}
+
+bool variable_info(int index, std::string &name, std::string &unit) {
+  const PlotRecord *p = current();
+  if (!valid_variable(p, index)) return false;
+  name = p->variables[index].name;
+  unit = unit_name(p->variables[index].unit_index);
+  return true;
+}
+
+int variable_dimension(int index) {
+  const PlotRecord *p = current();
+  if (!valid_variable(p, index)) return 0;
+  return dimension_for_unit_name(unit_name(p->variables[index].unit_index));
+}
+
+std::string variable_unit_symbol(int index) {
+  const PlotRecord *p = current();
+  if (!valid_variable(p, index)) return "";
+  return unit_symbol(p->variables[index].unit_index);
+}
+
+const double *lock_real_row(int point, RowToken &token) {
+  return lock_row(current() ? current()->real_blocks : nullptr, point, token);
+}
+
+const double *lock_imag_row(int point, RowToken &token) {
+  return lock_row(current() ? current()->imag_blocks : nullptr, point, token);
+}
+
+void release_row(RowToken &token) { token.values = nullptr; }

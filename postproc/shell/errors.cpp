@@ -1,0 +1,41 @@
+// Error reporting.
+//
+// Every termination code names one call site (grouped in hundreds by area), so a user's report
+// of "ULMO0X304" points at the place. Nothing is saved or released on the way out: the
+// routines run when memory is already gone.
+#include "errors.h"
+
+#include <cstdarg>
+#include <cstdlib>
+
+#include "../base/cformat.h"
+#include "../base/text.h"
+#include "../resources/resource_ids.h"
+
+namespace {
+
+const size_t kMessageLimit = 255;
+
+[[noreturn]] void terminate_with(int string_id, int code) {
+  std::string text = c_format(load_text(string_id).c_str(), code);
+  ui_hooks().message_box(nullptr, text.c_str(), nullptr, kMbIconStop);
+  ui_hooks().fatal_exit("Terminating ULMO-GPP");
+  abort();  // a fatal_exit that returned is a bug of its own
+}
+
+}  // namespace
+
+int show_message(WindowHandle owner, unsigned flags, int string_id, ...) {
+  std::string format = load_text(string_id);
+  va_list args;
+  va_start(args, string_id);
+  std::string text = c_vformat(format.c_str(), args);
+  va_end(args);
+  if (text.size() > kMessageLimit) text.resize(kMessageLimit);
+  std::string caption = load_text(IDS_APP_NAME);
+  return ui_hooks().message_box(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void fatal_memory_error(int code) { terminate_with(IDS_FATAL_MEMORY_ERROR, code); }
+
+void out_of_memory(int code) { terminate_with(IDS_OUT_OF_MEMORY, code); }

@@ -1,0 +1,13 @@
+// Message boxes from string-table texts, and the two ways the program ends when memory fails.
+#pragma once
+
+#include "../base/ui.h"
+
+// Formats string `string_id` with the values (at most 255 characters) and shows it with the
+// caption "Ulmo-Postprocessor"; returns the button pressed. A missing string shows empty.
+int show_message(WindowHandle owner, unsigned flags, int string_id, ...);
+
+// Memory that was allocated could not be used: tells the code and ends the program.
+[[noreturn]] void fatal_memory_error(int code);
+// An allocation failed where the program cannot go on without it.
+[[noreturn]] void out_of_memory(int code);
