@@ -10,6 +10,7 @@
 namespace {
 
 PlotList the_list;
+PlotAllocator the_allocator{malloc, calloc};
 
 void free_blocks(ValueBlock *blocks, uint32_t count) {
   if (!blocks) return;
@@ -43,12 +44,14 @@ bool compute_block_geometry(int32_t variable_count, int32_t point_count, BlockGe
   return true;
 }
 
+PlotAllocator &plot_allocator() { return the_allocator; }
+
 PlotList &plot_list() { return the_list; }
 
 void reset_plot_list() { the_list = PlotList{0, nullptr, nullptr, nullptr}; }
 
 PlotRecord *append_plot() {
-  PlotRecord *record = static_cast<PlotRecord *>(calloc(1, sizeof(PlotRecord)));
+  PlotRecord *record = static_cast<PlotRecord *>(the_allocator.allocate_zeroed(1, sizeof(PlotRecord)));
   if (!record) return nullptr;
   if (the_list.tail)
     the_list.tail->next = record;

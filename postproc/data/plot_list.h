@@ -1,6 +1,7 @@
 // The loaded data file: a list of plots, each with its variables and its values in blocks.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Simulator statistics of one plot; counters are 32-bit whatever the file's layout.
@@ -61,6 +62,14 @@ struct BlockGeometry {
 // False when P * V does not fit 32 bits or a count is not positive. A row wider than a block
 // (V > 32768) gets a block of its own, so a row is always contiguous.
 bool compute_block_geometry(int32_t variable_count, int32_t point_count, BlockGeometry &out);
+
+// Where plot memory comes from; tests replace it to make allocations fail. Memory from either
+// function is released with free().
+struct PlotAllocator {
+  void *(*allocate)(size_t size);
+  void *(*allocate_zeroed)(size_t count, size_t size);
+};
+PlotAllocator &plot_allocator();
 
 PlotList &plot_list();
 void reset_plot_list();

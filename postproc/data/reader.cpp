@@ -93,7 +93,7 @@ bool read_length(DataStream &in, uint32_t &out) {
 ReadResult read_string(DataStream &in, char *&out) {
   uint32_t length;
   if (!read_length(in, length)) return kReadNotDataFile;
-  out = static_cast<char *>(malloc(static_cast<size_t>(length) + 1));
+  out = static_cast<char *>(plot_allocator().allocate(static_cast<size_t>(length) + 1));
   if (!out) return kReadNoMemory;
   if (!read_exact(in, out, length)) return kReadNotDataFile;
   out[length] = '\0';
@@ -102,7 +102,7 @@ ReadResult read_string(DataStream &in, char *&out) {
 
 ReadResult copy_path(const char *path, char *&out) {
   size_t n = strlen(path);
-  out = static_cast<char *>(malloc(n + 1));
+  out = static_cast<char *>(plot_allocator().allocate(n + 1));
   if (!out) return kReadNoMemory;
   memcpy(out, path, n + 1);
   return kReadOk;
@@ -147,8 +147,7 @@ ReadResult read_variables(DataStream &in, PlotRecord &plot) {
   // A variable takes at least a length and a unit index.
   uint64_t smallest = 2 * integer_width(in);
   if (static_cast<uint64_t>(plot.variable_count) * smallest > in.remaining) return kReadNotDataFile;
-  plot.variables = static_cast<VariableEntry *>(
-      calloc(static_cast<size_t>(plot.variable_count), sizeof(VariableEntry)));
+  plot.variables = static_cast<VariableEntry *>(plot_allocator().allocate_zeroed(static_cast<size_t>(plot.variable_count), sizeof(VariableEntry)));
   if (!plot.variables) return kReadNoMemory;
   for (int32_t i = 0; i < plot.variable_count; i++)
     if (!read_variable(in, plot.variables[i])) return kReadNotDataFile;
@@ -156,11 +155,11 @@ ReadResult read_variables(DataStream &in, PlotRecord &plot) {
 }
 
 ReadResult read_blocks(DataStream &in, const BlockGeometry &g, ValueBlock *&out) {
-  out = static_cast<ValueBlock *>(calloc(g.block_count, sizeof(ValueBlock)));
+  out = static_cast<ValueBlock *>(plot_allocator().allocate_zeroed(g.block_count, sizeof(ValueBlock)));
   if (!out) return kReadNoMemory;
   for (uint32_t b = 0; b < g.block_count; b++) {
     uint32_t count = b + 1 == g.block_count ? g.last_block_values : g.values_per_block;
-    out[b].values = static_cast<double *>(malloc(static_cast<size_t>(count) * sizeof(double)));
+    out[b].values = static_cast<double *>(plot_allocator().allocate(static_cast<size_t>(count) * sizeof(double)));
     if (!out[b].values) return kReadNoMemory;
     out[b].count = count;
     if (!read_exact(in, out[b].values, static_cast<size_t>(count) * sizeof(double)))
