@@ -21,9 +21,11 @@ start)
   echo ":$n" >"$state/display"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   wine_env
-  # A persistent server keeps each program's start short.
-  wineserver -p
-  pgrep -n -f "wineserver -p" >"$state/wineserver.pid" || true
+  # A persistent server, and the prefix's services started here, keep each program's start
+  # short. Nothing started here may hold CTest's output pipes, or CTest waits for it forever.
+  wineserver -p >/dev/null 2>&1 </dev/null
+  pgrep -n -f "wineserver32 -p|wineserver -p" >"$state/wineserver.pid" || true
+  DISPLAY=":$n" wineboot >/dev/null 2>&1 </dev/null || true
   ;;
 stop)
   if [ -d "$state/wineprefix" ]; then

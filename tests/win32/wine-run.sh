@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Runs one Windows program of a test under Wine in the fixture's prefix and display, and ends
-# it by its PID when the test is stopped.
+# it by its PID when the test is stopped. The program's output goes through a file: Wine's
+# service processes, started by the first program, inherit its descriptors and outlive it,
+# and would keep CTest waiting on a pipe.
 set -u
 state=$1; shift
 export WINEPREFIX=$state/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 DISPLAY=$(cat "$state/display")
 export DISPLAY
-wine "$@" &
+out=$(mktemp "$state/output.XXXXXX")
+wine "$@" >"$out" 2>&1 </dev/null &
 pid=$!
-trap 'kill "$pid" 2>/dev/null; exit 143' TERM INT
+trap 'kill "$pid" 2>/dev/null; cat "$out"; rm -f "$out"; exit 143' TERM INT
 wait "$pid"
+rc=$?
+cat "$out"
+rm -f "$out"
+exit $rc
