@@ -1,0 +1,40 @@
+// The UI driver: starts a Windows program and works it as a user would, by its windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct Program {
+  PROCESS_INFORMATION process;
+  bool running;
+};
+
+// Starts `exe` with `arguments` (the command line after the program's name), in `directory`
+// when given. Every program started is ended by end_program.
+bool start_program(const std::string &exe, const std::string &arguments, Program &program,
+                   const std::string &directory = "");
+// Waits for the program to end on its own; returns its exit code, or -1 on time-out.
+int wait_for_exit(Program &program, int timeout_ms);
+// Ends the program by its process if it still runs.
+void end_program(Program &program);
+
+// The first visible top-level window of the program with this class (and title, if given).
+HWND wait_for_window(const Program &program, const char *class_name, const char *title,
+                     int timeout_ms);
+// A message box of the program (class "#32770"), or null after the time-out.
+HWND wait_for_message_box(const Program &program, int timeout_ms);
+HWND find_child(HWND parent, const char *class_name);
+
+std::string window_text(HWND window);
+// The text of a message box.
+std::string message_box_text(HWND box);
+// Presses a dialog button by its id.
+void press_button(HWND dialog, int id);
+// Waits until the window's text satisfies `starts_with`; returns the last text seen.
+std::string wait_for_text(HWND window, const std::string &starts_with, int timeout_ms);
+
+// The program's path on this machine as Windows sees it (Z: is the host's root).
+std::string windows_path(const std::string &host_path);
+// Saves what the window shows now as a 24-bit BMP file.
+bool save_screenshot(HWND window, const std::string &path);

@@ -1,0 +1,154 @@
+// ulmogpp.exe as a user sees it: the frame, the status bar and the one message box of a load.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "driver.h"
+
+namespace {
+
+const int kWait = 20000;
+
+std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
+std::string scratch(const char *name) { return windows_path(std::string(ULMO_SCRATCH) + "/" + name); }
+
+class Ulmogpp : public ::testing::Test {
+ protected:
+  void TearDown() override { end_program(program); }
+
+  // Starts the program and returns its status bar once the frame is up.
+  HWND start(const std::string &command_line) {
+    if (!start_program(windows_path(ULMOGPP), command_line, program)) return nullptr;
+    frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
+    return frame ? find_child(frame, "Status") : nullptr;
+  }
+
+  Program program{};
+  HWND frame = nullptr;
+};
+
+TEST_F(Ulmogpp, OpensTheFileOnItsCommandLine) {
+  std::string path = sample("amplifier-transient.out");
+  HWND status = start(path);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
+  EXPECT_EQ(wait_for_message_box(program, 300), nullptr);
+  EXPECT_TRUE(save_screenshot(frame, std::string(ULMO_SCRATCH) + "/ulmogpp-loaded.bmp"));
+}
+
+TEST_F(Ulmogpp, QuotedPathWithBlanks) {
+  std::string dir = scratch("with blanks");
+  CreateDirectoryA(dir.c_str(), nullptr);
+  std::string path = dir + "\\filter ac.out";
+  ASSERT_TRUE(CopyFileA(sample("filter-ac.out").c_str(), path.c_str(), FALSE));
+  HWND status = start("\"" + path + "\"");
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
+}
+
+TEST_F(Ulmogpp, NarrowLayoutLoadsLikeAnyOther) {
+  std::string path = sample("narrow-transient.out");
+  HWND status = start(path);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
+}
+
+TEST_F(Ulmogpp, MissingFileShowsOneMessageBox) {
+  std::string path = scratch("no-such-file.out");
+  ASSERT_TRUE(start_program(windows_path(ULMOGPP), path, program));
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(window_text(box), "Ulmo-Postprocessor");
+  EXPECT_EQ(message_box_text(box), "Can't open the file '" + path + "'");
+  frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
+  ASSERT_NE(frame, nullptr);
+  HWND status = find_child(frame, "Status");
+  EXPECT_EQ(window_text(status), "Data File: None");
+  press_button(box, IDOK);
+  Sleep(500);
+  // Two readings were tried; the user is told once.
+  EXPECT_EQ(wait_for_message_box(program, 1000), nullptr);
+  EXPECT_EQ(window_text(status), "Data File: None");
+}
+
+TEST_F(Ulmogpp, GarbageIsReportedOnTheStatusBarOnly) {
+  std::string path = scratch("garbage.out");
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD written;
+  WriteFile(f, "no plots in here", 16, &written, nullptr);
+  CloseHandle(f);
+  HWND status = start(path);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(wait_for_text(status, "Not an", kWait), "Not an Ulmo-Dizid Data File.");
+  EXPECT_EQ(wait_for_message_box(program, 500), nullptr);
+}
+
+TEST_F(Ulmogpp, NoFileOrASwitchOpensNothing) {
+  HWND status = start("");
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(wait_for_text(status, "Data File: None", kWait), "Data File: None");
+  end_program(program);
+  status = start("/automation");
+  ASSERT_NE(status, nullptr);
+  Sleep(500);
+  EXPECT_EQ(window_text(status), "Data File: None");
+  EXPECT_EQ(wait_for_message_box(program, 300), nullptr);
+}
+
+TEST_F(Ulmogpp, StatusBarSpansTheBottomOfTheFrame) {
+  HWND status = start("");
+  ASSERT_NE(status, nullptr);
+  RECT client, bar;
+  GetClientRect(frame, &client);
+  GetWindowRect(status, &bar);
+  MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT *>(&bar), 2);
+  EXPECT_EQ(bar.left, 0);
+  EXPECT_EQ(bar.right, client.right);
+  EXPECT_EQ(bar.bottom, client.bottom);
+  EXPECT_EQ(bar.bottom - bar.top, 19);
+  EXPECT_TRUE(IsWindowVisible(status));
+}
+
+TEST_F(Ulmogpp, ClosingTheFrameEndsTheProgram) {
+  ASSERT_NE(start(sample("several-plots.out")), nullptr);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_EQ(wait_for_exit(program, kWait), 0);
+}
+
+class FatalErrors : public ::testing::Test {
+ protected:
+  void TearDown() override { end_program(program); }
+  Program program{};
+};
+
+TEST_F(FatalErrors, FatalMemoryErrorTellsTheCodeAndEnds) {
+  ASSERT_TRUE(start_program(windows_path(FATAL_PROBE), "fatal 5", program));
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box),
+            "Fatal Memory Error. Error Code: ULMO0X5. Terminating Ulmo-Postprocessor");
+  EXPECT_NE(window_text(box), "Ulmo-Postprocessor");   // no caption of ours: the default one
+  press_button(box, IDOK);
+  // Then the platform's fatal exit, which tells its own text before the process ends.
+  HWND exit_box = nullptr;
+  for (int i = 0; i < 100 && !exit_box; i++) {
+    HWND b = wait_for_message_box(program, 100);
+    if (b && b != box) exit_box = b;
+  }
+  ASSERT_NE(exit_box, nullptr);
+  EXPECT_EQ(message_box_text(exit_box), "Terminating ULMO-GPP");
+  press_button(exit_box, IDOK);
+  EXPECT_NE(wait_for_exit(program, kWait), -1);
+}
+
+TEST_F(FatalErrors, OutOfMemoryTellsTheCode) {
+  ASSERT_TRUE(start_program(windows_path(FATAL_PROBE), "oom 304", program));
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), "Out of Memory. ErrorCode: ULMO0X304. Terminating Ulmo-Postprocessor");
+  press_button(box, IDOK);
+}
+
+}  // namespace
