@@ -2,9 +2,16 @@
 #pragma once
 
 // Exit statuses shared by the commands.
-enum CliStatus { kCliOk = 0, kCliUsage = 1, kCliLoadFailed = 2 };
+enum CliStatus {
+  kCliOk = 0,
+  kCliUsage = 1,
+  kCliLoadFailed = 2,
+  kCliBadExpression = 2,      // eval: a name that is no variable, or no expression
+  kCliEvaluationFailed = 3,   // eval: the run failed (its message is on stderr)
+};
 
 int run_info(int argc, char **argv);
+int run_eval(int argc, char **argv);
 
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.

@@ -22,7 +22,9 @@ int remember_message(WindowHandle, const char *text, const char *, unsigned) {
 void usage() {
   fprintf(stderr,
           "usage: ulmocli info [--json] FILE.out\n"
-          "  info   the plots, variables and statistics of a result file\n");
+          "       ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...\n"
+          "  info   the plots, variables and statistics of a result file\n"
+          "  eval   expressions over a plot, in the trace export format\n");
 }
 
 }  // namespace
@@ -46,6 +48,8 @@ int main(int argc, char **argv) {
   int status = kCliUsage;
   if (strcmp(argv[1], "info") == 0)
     status = run_info(argc - 2, argv + 2);
+  else if (strcmp(argv[1], "eval") == 0)
+    status = run_eval(argc - 2, argv + 2);
   else
     usage();
   clear_plot_list();
