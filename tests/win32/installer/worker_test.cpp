@@ -16,6 +16,7 @@
 #include "payload/extract.h"
 #include "payload/files.h"
 #include "payload/payload_builder.h"
+#include "payload_members.h"
 
 namespace fs = std::filesystem;
 
@@ -59,24 +60,6 @@ std::string fresh_directory() {
   return dir;
 }
 
-std::string text_of(size_t n, unsigned seed) {
-  std::string s(n, '\0');
-  unsigned x = seed;
-  for (char& c : s) {
-    x = x * 1103515245u + 12345u;
-    c = char("abcdefgh ijklmnop\r\nqrstuvwxyz0123456789=+.;"[(x >> 16) % 44]);
-  }
-  return s;
-}
-
-BuiltMember member(const std::string& path, const std::string& content, uint32_t read_only = 0) {
-  BuiltMember m{path, read_only, uint32_t(content.size()), 0, content};
-  if (content.size() > kPayloadStoredLimit) {
-    m.data = gzip_member(content);
-    m.packed_size = uint32_t(m.data.size());
-  }
-  return m;
-}
 
 void extract(const std::vector<BuiltMember>& members, InstallState& state) {
   std::vector<PayloadEntry> entries;
@@ -102,11 +85,11 @@ CCapacitorDoc capacitors(std::initializer_list<const char*> parts) {
 
 std::vector<BuiltMember> sample_members() {
   return {
-      member(".\\big.txt", text_of(200000, 1)),
+      member(".\\big.txt", bytes_of(200000, 1)),
       member(".\\lib\\cmp\\standard.cap", encode_document(capacitors({"C1", "C2"}))),
       member(".\\lib\\sym\\cap.asy", "symbol cap\r\n", 1),
       member(".\\lib\\sym\\res.asy", "symbol res\r\n"),
-      member(".\\a\\b\\c\\d\\deep.bin", text_of(3000, 2)),
+      member(".\\a\\b\\c\\d\\deep.bin", bytes_of(3000, 2)),
   };
 }
 
@@ -119,8 +102,8 @@ TEST(Worker, StoredAndPackedMembersAndDirectoryChains) {
   extract(members, state);
   EXPECT_EQ(state.done.load(), 1);
   const std::string& dir = state.install_directory;
-  EXPECT_EQ(read_file(dir + "\\big.txt"), text_of(200000, 1));
-  EXPECT_EQ(read_file(dir + "\\a\\b\\c\\d\\deep.bin"), text_of(3000, 2));
+  EXPECT_EQ(read_file(dir + "\\big.txt"), bytes_of(200000, 1));
+  EXPECT_EQ(read_file(dir + "\\a\\b\\c\\d\\deep.bin"), bytes_of(3000, 2));
   EXPECT_EQ(read_file(dir + "\\lib\\sym\\cap.asy"), "symbol cap\r\n");
   EXPECT_EQ(read_file(dir + "\\lib\\cmp\\standard.cap"), members[1].data);
   EXPECT_TRUE(is_read_only(dir + "\\lib\\sym\\cap.asy"));
@@ -141,7 +124,7 @@ TEST(Worker, ReadOnlyTargetsAreReplaced) {
     extract(members, state);
     EXPECT_EQ(state.done.load(), 1) << pass;
     EXPECT_EQ(read_file(dir + "\\lib\\sym\\res.asy"), "symbol res\r\n") << pass;
-    EXPECT_EQ(read_file(dir + "\\big.txt"), text_of(200000, 1)) << pass;
+    EXPECT_EQ(read_file(dir + "\\big.txt"), bytes_of(200000, 1)) << pass;
     EXPECT_TRUE(is_read_only(dir + "\\lib\\sym\\cap.asy")) << pass;
   }
 }
@@ -255,7 +238,7 @@ TEST(WorkerChild, CorruptMemberEndsTheInstallation) {
   ASSERT_EQ(messages.size(), 1u);
   std::string target = dir + "\\zz.bin";
   EXPECT_EQ(unified(messages[0]), "Trouble writing: " + target + "\n" + target + ": incorrect data check");
-  EXPECT_EQ(read_file(dir + "\\big.txt"), text_of(200000, 1)) << "what was written stays";
+  EXPECT_EQ(read_file(dir + "\\big.txt"), bytes_of(200000, 1)) << "what was written stays";
 }
 
 int child_main(const std::string& scenario, const std::string& dir) {
@@ -265,7 +248,7 @@ int child_main(const std::string& scenario, const std::string& dir) {
   if (scenario == "merge-fails") {
     state.update_mode = 1;
   } else if (scenario == "corrupt") {
-    members.push_back(member(".\\zz.bin", text_of(5000, 9)));
+    members.push_back(member(".\\zz.bin", bytes_of(5000, 9)));
     members.back().data[members.back().data.size() - 8] ^= 0x40;
   } else {
     return 2;
