@@ -1,72 +1,100 @@
-// ulmogpp.exe: the frame window with its status bar, loading the data file named on the
-// command line.
+// ulmogpp.exe: start-up in its fixed order, then the message loop until the frame is gone.
+// A failing start-up step ends the program with exit code 0 and no message.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "../../base/text.h"
-#include "../../data/load.h"
 #include "../../data/plot_list.h"
+#include "../../expr/expression.h"
 #include "../../resources/resource_ids.h"
 #include "../command_line.h"
+#include "../settings.h"
 #include "../status.h"
+#include "app.h"
+#include "settings_registry.h"
 #include "status_bar.h"
-#include "ui_win32.h"
+#include "welcome.h"
 
 namespace {
 
-const char kFrameClass[] = "AppFrame";
+HWND create_frame(HINSTANCE instance) {
+  std::string title = load_text(IDS_APP_NAME);
+  return CreateWindowA("AppFrame", title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                       nullptr);
+}
 
-LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_CREATE:
-      install_win32_ui(hwnd);
-      create_status_bar(hwnd);
-      show_status_bar(SW_SHOW);
-      set_status(kStatusNoDataFile);
-      return 0;
-    case WM_SIZE:
-      layout_status_bar(hwnd);
-      return 0;
-    case WM_CLOSE:
-      clear_plot_list();
-      DestroyWindow(hwnd);
-      return 0;
-    case WM_DESTROY:
-      destroy_status_bar();
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(hwnd, message, wparam, lparam);
+void show_frame(HWND frame, int show_command) {
+  WINDOWPLACEMENT placement = to_platform(settings().placement);
+  if (placement.rcNormalPosition.right == 0 || placement.rcNormalPosition.bottom == 0)
+    ShowWindow(frame, show_command);
+  else
+    SetWindowPlacement(frame, &placement);
+  show_mdi_client();
+  UpdateWindow(frame);
+  show_status_bar(settings().status_bar ? SW_SHOW : SW_HIDE);
+  layout_frame();
+}
+
+void offer_welcome() {
+  if (!settings().display_welcome) return;
+  switch (show_welcome(app().frame)) {
+    case WelcomeChoice::LastGraph:
+      // Opened by the graph-file reader.
+      break;
+    case WelcomeChoice::LastDataFile: {
+      std::string path = settings().last_data_file;
+      close_all_children();
+      open_data_file_by_path(path);
+      show_mdi_client();
+      make_folder_current(path);
+      break;
+    }
+    case WelcomeChoice::ExistingGraph:
+      PostMessageA(app().frame, WM_COMMAND, 10015, 0);
+      break;
+    case WelcomeChoice::ExistingDataFile:
+      PostMessageA(app().frame, WM_COMMAND, 10001, 0);
+      break;
+    case WelcomeChoice::Cancelled:
+      break;
   }
 }
 
-bool register_frame_class(HINSTANCE instance) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = frame_proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  wc.lpszClassName = kFrameClass;
-  return RegisterClassA(&wc) != 0;
+void run_message_loop() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (app().cursor_window && IsDialogMessageA(app().cursor_window, &msg)) continue;
+    if (TranslateMDISysAccel(app().mdi_client, &msg)) continue;
+    if (TranslateAcceleratorA(app().frame, app().accelerators, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show_command) {
-  if (!register_frame_class(instance) || !register_status_class(instance)) return 0;
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show_command) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  app().instance = instance;
+  if (!previous && !register_window_classes(instance)) return 0;
   reset_plot_list();
-  std::string title = load_text(IDS_APP_NAME);
-  HWND frame = CreateWindowA(kFrameClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                             instance, nullptr);
-  if (!frame) return 0;
-  ShowWindow(frame, show_command);
-  UpdateWindow(frame);
+  load_status_messages(status_bar());
+  load_function_table();
+
+  HWND frame = create_frame(instance);
+  if (!frame || !app().mdi_client) return 0;
+  app().accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
+  if (!app().accelerators) return 0;
+  set_status(kStatusNoDataFile);
+  show_frame(frame, show_command);
+
   std::string path = command_line_data_path(command_line);
-  if (!path.empty()) load_data_file(path.c_str());
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  if (path.empty() && (!command_line || !*command_line)) offer_welcome();
+  else if (!path.empty()) open_data_file_by_path(path);
+  DragAcceptFiles(frame, TRUE);
+
+  run_message_loop();
   return 0;
 }

@@ -82,9 +82,11 @@ LRESULT CALLBACK status_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
 
 bool register_status_class(HINSTANCE instance) {
   WNDCLASSA wc{};
+  wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = status_proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = CreateSolidBrush(RGB(192, 192, 192));
   wc.lpszClassName = kStatusClass;
   return RegisterClassA(&wc) != 0;
 }

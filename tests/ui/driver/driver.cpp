@@ -157,3 +157,42 @@ bool save_screenshot(HWND window, const std::string &path) {
   ReleaseDC(nullptr, screen);
   return ok;
 }
+
+std::vector<MenuItemReport> read_menu(HWND frame) {
+  std::vector<MenuItemReport> items;
+  static HMODULE probe = LoadLibraryA(windows_path(MENU_PROBE_DLL).c_str());
+  HOOKPROC hook = probe ? reinterpret_cast<HOOKPROC>(GetProcAddress(probe, "menu_probe_hook")) : nullptr;
+  if (!hook) return items;
+  const DWORD size = 65536;
+  HANDLE section = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, "UlmoMenuProbe");
+  char *view = section ? static_cast<char *>(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0)) : nullptr;
+  HHOOK installed = view ? SetWindowsHookExA(WH_GETMESSAGE, hook, probe, GetWindowThreadProcessId(frame, nullptr)) : nullptr;
+  if (installed) {
+    view[0] = '\0';
+    PostMessageA(frame, RegisterWindowMessageA("UlmoMenuProbe"), 0, 0);
+    for (int waited = 0; waited < 10000 && !strstr(view, ".\n"); waited += kPollMs) Sleep(kPollMs);
+    for (const char *line = view; *line && *line != '.';) {
+      const char *end = strchr(line, '\n');
+      if (!end) break;
+      MenuItemReport item{};
+      int consumed = 0;
+      if (sscanf(line, "%d %d %u%n", &item.popup, &item.id, &item.state, &consumed) >= 3) {
+        const char *text = line + consumed;
+        if (text < end && *text == ' ') ++text;
+        item.text.assign(text, end);
+        items.push_back(item);
+      }
+      line = end + 1;
+    }
+    UnhookWindowsHookEx(installed);
+  }
+  if (view) UnmapViewOfFile(view);
+  if (section) CloseHandle(section);
+  return items;
+}
+
+const MenuItemReport *find_menu_item(const std::vector<MenuItemReport> &menu, int id) {
+  for (const MenuItemReport &item : menu)
+    if (item.id == id) return &item;
+  return nullptr;
+}

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 struct Program {
   PROCESS_INFORMATION process;
@@ -38,3 +39,15 @@ std::string wait_for_text(HWND window, const std::string &starts_with, int timeo
 std::string windows_path(const std::string &host_path);
 // Saves what the window shows now as a 24-bit BMP file.
 bool save_screenshot(HWND window, const std::string &path);
+
+// One item of a program's menu bar as a user finds it after opening the menu.
+struct MenuItemReport {
+  int popup;            // position of its popup on the menu bar
+  int id;               // 0 for a separator
+  unsigned state;       // MF_GRAYED, MF_CHECKED, MF_SEPARATOR ...
+  std::string text;
+};
+// Reads the menu bar of `frame` after the program handled WM_INITMENU; empty on failure.
+std::vector<MenuItemReport> read_menu(HWND frame);
+// The item with `id`, or null.
+const MenuItemReport *find_menu_item(const std::vector<MenuItemReport> &menu, int id);

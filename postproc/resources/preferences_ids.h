@@ -1,0 +1,27 @@
+// Control ids of the "Preferences" dialog.
+#pragma once
+
+#define IDD_PREFERENCES 2201
+
+// Font and point-size boxes in the settings record's order; a size box is its font box + 1.
+#define IDC_PREF_X_TITLE_FACE 2210
+#define IDC_PREF_X_TITLE_SIZE 2211
+#define IDC_PREF_Y_TITLE_FACE 2212
+#define IDC_PREF_Y_TITLE_SIZE 2213
+#define IDC_PREF_X_LABEL_FACE 2214
+#define IDC_PREF_X_LABEL_SIZE 2215
+#define IDC_PREF_Y_LABEL_FACE 2216
+#define IDC_PREF_Y_LABEL_SIZE 2217
+#define IDC_PREF_LEGEND_FACE 2218
+#define IDC_PREF_LEGEND_SIZE 2219
+#define IDC_PREF_TEXT_FACE 2220
+#define IDC_PREF_TEXT_SIZE 2221
+
+#define IDC_PREF_GRAPH_DIGITS 2230
+#define IDC_PREF_TIC_MARKS 2231
+#define IDC_PREF_DETECT_MULTIPLE 2232
+#define IDC_PREF_CURSOR_DIGITS 2240
+#define IDC_PREF_DECIMAL 2241
+#define IDC_PREF_SCIENTIFIC 2242
+#define IDC_PREF_STATUS_BAR 2250
+#define IDC_PREF_SAVE_SETTINGS 2251

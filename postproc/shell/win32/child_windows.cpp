@@ -1,0 +1,137 @@
+// The window classes of the program and the MDI children the shell knows.
+//
+// Graph, pole-zero and table windows describe themselves in their first three window words
+// (kind, content, plot index). Until the graph and table subsystems fill their windows, the
+// procedures here keep those words and the active child up to date, which is all the shell
+// reads of them.
+#include <windows.h>
+
+#include "../commands.h"
+#include "app.h"
+#include "status_bar.h"
+
+namespace {
+
+// What every MDI child does alike: keep the active child up to date, then the default.
+LRESULT child_default(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_MDIACTIVATE) {
+    if (reinterpret_cast<HWND>(lparam) == hwnd) app().active_child = hwnd;
+    else if (app().active_child == hwnd) app().active_child = nullptr;
+  } else if (message == WM_DESTROY && app().active_child == hwnd) {
+    app().active_child = nullptr;
+  }
+  return DefMDIChildProcA(hwnd, message, wparam, lparam);
+}
+
+void set_child_words(HWND hwnd, int kind, int plot_index) {
+  SetWindowLongA(hwnd, kChildKindWord, kind);
+  SetWindowLongA(hwnd, kChildContentWord, 0);
+  SetWindowLongA(hwnd, kChildPlotWord, plot_index);
+}
+
+LRESULT CALLBACK graph_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE: {
+      // The creator passes the kind and the plot index through the MDI creation record.
+      auto *create = reinterpret_cast<CREATESTRUCTA *>(lparam);
+      auto *mdi = static_cast<MDICREATESTRUCTA *>(create->lpCreateParams);
+      int kind = mdi && mdi->lParam == kPoleZeroWindow ? kPoleZeroWindow : kGraphWindow;
+      set_child_words(hwnd, kind, -1);
+      break;
+    }
+  }
+  return child_default(hwnd, message, wparam, lparam);
+}
+
+void show_table_context_menu(HWND hwnd, LPARAM lparam) {
+  POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+  if (lparam == -1) {   // from the keyboard
+    at = {10, 10};
+    ClientToScreen(hwnd, &at);
+  }
+  HMENU menu = LoadMenuA(app().instance, MAKEINTRESOURCEA(7));
+  if (!menu) return;
+  TrackPopupMenu(GetSubMenu(menu, 1), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+  DestroyMenu(menu);
+}
+
+LRESULT CALLBACK table_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      set_child_words(hwnd, kTableWindow, -1);
+      SetWindowLongA(hwnd, 12, 0);
+      break;
+    case WM_CONTEXTMENU:
+      show_table_context_menu(hwnd, lparam);
+      return 0;
+  }
+  return child_default(hwnd, message, wparam, lparam);
+}
+
+struct ClassSpec {
+  const char *name;
+  WNDPROC procedure;
+  UINT style;
+  int extra;
+  int icon;            // 0: none
+  bool arrow;
+  HBRUSH background;
+};
+
+bool register_class(HINSTANCE instance, const ClassSpec &spec) {
+  WNDCLASSA wc{};
+  wc.style = spec.style;
+  wc.lpfnWndProc = spec.procedure;
+  wc.cbWndExtra = spec.extra;
+  wc.hInstance = instance;
+  wc.hIcon = spec.icon ? LoadIconA(instance, MAKEINTRESOURCEA(spec.icon)) : nullptr;
+  wc.hCursor = spec.arrow ? LoadCursor(nullptr, IDC_ARROW) : nullptr;
+  wc.hbrBackground = spec.background;
+  wc.lpszClassName = spec.name;
+  return RegisterClassA(&wc) != 0;
+}
+
+}  // namespace
+
+bool register_window_classes(HINSTANCE instance) {
+  const UINT redraw = CS_HREDRAW | CS_VREDRAW;
+  HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  WNDCLASSA frame{};
+  frame.lpfnWndProc = frame_proc;
+  frame.cbWndExtra = 4;   // the settings record
+  frame.hInstance = instance;
+  frame.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  frame.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+  frame.lpszMenuName = MAKEINTRESOURCEA(1);
+  frame.lpszClassName = "AppFrame";
+  if (!RegisterClassA(&frame)) return false;
+  const ClassSpec children[] = {
+    {"ChildGraph", graph_proc, redraw | CS_DBLCLKS, 38, 2, false, white},
+    {"ChildTable", table_proc, redraw | CS_DBLCLKS, 16, 3, true, white},
+    {"Text", DefWindowProcA, redraw | CS_DBLCLKS, 32, 3, false, white},
+    {"Cursor", DefWindowProcA, 0, 8, 0, true, nullptr},
+  };
+  for (const ClassSpec &spec : children)
+    if (!register_class(instance, spec)) return false;
+  if (!register_status_class(instance)) return false;
+  app().graph_cursor = LoadCursorA(instance, MAKEINTRESOURCEA(6));
+  return true;
+}
+
+void close_all_children() {
+  HWND client = app().mdi_client;
+  if (!client) return;
+  ShowWindow(client, SW_HIDE);
+  for (;;) {
+    HWND child = GetWindow(client, GW_CHILD);
+    // Icon titles of minimized children have an owner; they go with their child.
+    while (child && GetWindow(child, GW_OWNER)) child = GetWindow(child, GW_HWNDNEXT);
+    if (!child) break;
+    SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+  }
+}
+
+void show_mdi_client() {
+  if (app().mdi_client) ShowWindow(app().mdi_client, SW_SHOW);
+}

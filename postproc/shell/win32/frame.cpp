@@ -1,0 +1,143 @@
+// The frame window procedure: creation, layout, notifications, dropped files, the link
+// messages and the teardown at close and destroy.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "../../data/load.h"
+#include "../../data/plot_list.h"
+#include "../../data/plot_model.h"
+#include "../commands.h"
+#include "../settings.h"
+#include "../status.h"
+#include "app.h"
+#include "font_list_win32.h"
+#include "settings_registry.h"
+#include "status_bar.h"
+#include "toolbar.h"
+#include "ui_win32.h"
+
+namespace {
+
+const size_t kDroppedPathLimit = 511;
+
+// Fonts come from the printer, or from the screen when there is none.
+void build_device_font_list() {
+  HDC dc = nullptr;
+  char printer[512];
+  DWORD size = sizeof printer;
+  if (GetDefaultPrinterA(printer, &size)) dc = CreateDCA("WINSPOOL", printer, nullptr, nullptr);
+  if (dc) {
+    build_font_list(dc);
+    DeleteDC(dc);
+  } else {
+    HDC screen = GetDC(nullptr);
+    build_font_list(screen);
+    ReleaseDC(nullptr, screen);
+  }
+}
+
+HWND create_mdi_client(HWND frame) {
+  CLIENTCREATESTRUCT ccs{};
+  ccs.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
+  ccs.idFirstChild = kFirstMdiChildId;
+  return CreateWindowA("MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
+                       0, 0, 0, 0, frame, reinterpret_cast<HMENU>(kMdiClientId), app().instance, &ccs);
+}
+
+void on_create(HWND frame) {
+  app().frame = frame;
+  install_win32_ui(frame);
+  SetWindowLongPtrA(frame, 0, reinterpret_cast<LONG_PTR>(&settings()));
+  install_registry_settings_store();
+  app().file_menu = GetSubMenu(GetMenu(frame), 0);
+  install_file_menu(frame, app().file_menu);
+  load_settings();
+  build_device_font_list();
+  create_toolbar(frame);
+  create_status_bar(frame);
+  app().mdi_client = create_mdi_client(frame);
+}
+
+void on_drop_files(HDROP drop) {
+  if (data_loaded()) {
+    std::string loaded = current_file_name();
+    mru_promote(loaded);
+  }
+  close_all_children();
+  char path[kDroppedPathLimit + 1] = {};
+  DragQueryFileA(drop, 0, path, sizeof path);
+  std::string dropped = path;
+  open_data_file_by_path(dropped);
+  show_mdi_client();
+  mru_add(dropped);
+  DragFinish(drop);
+}
+
+void on_close(HWND frame) {
+  if (app().cursor_window) ShowWindow(app().cursor_window, SW_HIDE);
+  clear_plot_list();
+  destroy_status_bar();
+  close_all_children();
+  free_font_list();
+  DestroyWindow(frame);
+}
+
+void on_destroy(HWND frame) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(frame, &placement);
+  save_settings(from_platform(placement));
+  clear_plot_list();
+  PostQuitMessage(0);
+}
+
+}  // namespace
+
+AppState &app() {
+  static AppState state{};
+  return state;
+}
+
+void layout_frame() {
+  HWND frame = app().frame;
+  RECT client;
+  GetClientRect(frame, &client);
+  autosize_toolbar();
+  layout_status_bar(frame);
+  int top = toolbar_height();
+  int bottom = settings().status_bar ? status_bar_top() : client.bottom;
+  if (app().mdi_client) MoveWindow(app().mdi_client, 0, top, client.right, bottom - top, TRUE);
+}
+
+LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      on_create(hwnd);
+      return 0;
+    case WM_SIZE:
+      if (app().frame) layout_frame();
+      return 0;
+    case WM_NOTIFY:
+      return toolbar_notify(reinterpret_cast<const NMHDR *>(lparam));
+    case WM_COMMAND:
+      return frame_command(wparam, lparam);
+    case WM_INITMENU:
+      update_menu(reinterpret_cast<HMENU>(wparam));
+      return 0;
+    case WM_DROPFILES:
+      on_drop_files(reinterpret_cast<HDROP>(wparam));
+      return 0;
+    case WM_APP + 5:
+    case WM_APP + 6:
+    case WM_APP + 7:
+      handle_link_message(message);
+      return 0;
+    case WM_CLOSE:
+      on_close(hwnd);
+      return 0;
+    case WM_DESTROY:
+      on_destroy(hwnd);
+      return 0;
+  }
+  return DefFrameProcA(hwnd, app().mdi_client, message, wparam, lparam);
+}

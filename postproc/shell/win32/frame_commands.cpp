@@ -1,0 +1,144 @@
+// Command dispatch of the frame window and the menu enabling when a menu opens.
+//
+// Commands whose windows do not exist yet (graph, table and pole-zero content, graph files,
+// printing, export) are wired here: forwarded to the active child or left to the subsystem
+// that will own them; their preconditions are checked already.
+#include <windows.h>
+
+#include "../../data/load.h"
+#include "../../data/plot_model.h"
+#include "../../data/win32/plot_dialogs.h"
+#include "../commands.h"
+#include "../settings.h"
+#include "about.h"
+#include "app.h"
+#include "preferences.h"
+#include "status_bar.h"
+#include "toolbar.h"
+
+void open_data_file_by_dialog();
+void open_recent_file(int command_id);
+
+namespace {
+
+int child_kind(HWND child) { return GetWindowLongA(child, kChildKindWord); }
+
+void forward_to_active_child(WPARAM wparam, LPARAM lparam) {
+  if (app().active_child) SendMessageA(app().active_child, WM_COMMAND, wparam, lparam);
+}
+
+void reload() {
+  if (!data_loaded()) return;
+  std::string path = current_file_name();
+  load_data_file(path.c_str());
+  // Graph windows re-evaluate their traces from the reloaded data; tables stay as they are.
+  for (HWND child = GetWindow(app().mdi_client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (!GetWindow(child, GW_OWNER) && child_kind(child) != kTableWindow) InvalidateRect(child, nullptr, TRUE);
+}
+
+void toggle_cursors() {
+  HWND child = app().active_child;
+  if (!child || child_kind(child) == kTableWindow) return;
+  if (app().cursor_window) ShowWindow(app().cursor_window, app().cursors_shown ? SW_HIDE : SW_SHOWNA);
+  BringWindowToTop(app().frame);
+  app().cursors_shown = !app().cursors_shown;
+  check_toolbar_button(kCmdShowCursors, app().cursors_shown);
+}
+
+void preferences() {
+  bool status_bar_changed = show_preferences(app().frame);
+  if (!status_bar_changed) return;
+  show_status_bar(settings().status_bar ? SW_SHOW : SW_HIDE);
+  layout_frame();
+}
+
+void add_plot() {
+  // The "Add Plot" dialog belongs to trace creation; it needs a vector plot.
+  if (plot_count() < 1 || current_plot_kind() != 1) return;
+}
+
+MenuContext menu_context() {
+  MenuContext c{};
+  c.cursors_shown = app().cursors_shown;
+  c.data_loaded = data_loaded();
+  c.current_plot_is_vector = current_plot_kind() == 1;
+  c.plot_count = plot_count();
+  c.printer_available = printer_available();
+  HWND child = app().active_child;
+  c.has_active_child = child != nullptr;
+  c.view_mode_command = kCmdViewNormal;
+  if (child) {
+    c.child_kind = child_kind(child);
+    c.child_minimized = IsIconic(child) != 0;
+    c.has_graph = GetWindowLongA(child, kChildContentWord) != 0;
+    c.add_text_mode = app().add_text_mode;
+  }
+  return c;
+}
+
+}  // namespace
+
+bool printer_available() {
+  DWORD size = 0;
+  GetDefaultPrinterA(nullptr, &size);
+  return size > 0;
+}
+
+void update_menu(HMENU menu) {
+  for (const MenuItemState &s : menu_item_states(menu_context())) {
+    if (!s.text.empty()) {
+      MENUITEMINFOA info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_STRING;
+      info.dwTypeData = const_cast<char *>(s.text.c_str());
+      SetMenuItemInfoA(menu, s.id, FALSE, &info);
+    }
+    EnableMenuItem(menu, s.id, MF_BYCOMMAND | (s.enabled ? MF_ENABLED : MF_GRAYED));
+    if (s.checked >= 0) CheckMenuItem(menu, s.id, MF_BYCOMMAND | (s.checked ? MF_CHECKED : MF_UNCHECKED));
+  }
+}
+
+LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
+  const int id = LOWORD(wparam);
+  HWND client = app().mdi_client;
+  switch (id) {
+    case kCmdOpenDataFile: open_data_file_by_dialog(); break;
+    case kCmdReload: reload(); break;
+    case kCmdSelectCurrentPlot: show_select_current_plot(app().frame); break;
+    case kCmdExit: SendMessageA(app().frame, WM_CLOSE, 0, 0); break;
+    case kCmdAddPlot: add_plot(); break;
+    case kCmdPreferences: preferences(); break;
+    case kCmdPlotInfo: show_plot_info(app().frame); break;
+    case kCmdShowCursors: toggle_cursors(); break;
+    case kCmdTileHorizontal: SendMessageA(client, WM_MDITILE, MDITILE_HORIZONTAL, 0); break;
+    case kCmdTileVertical: SendMessageA(client, WM_MDITILE, MDITILE_VERTICAL, 0); break;
+    case kCmdCascade: SendMessageA(client, WM_MDICASCADE, 0, 0); break;
+    case kCmdCloseAll: close_all_children(); show_mdi_client(); break;
+    case kCmdArrangeIcons: SendMessageA(client, WM_MDIICONARRANGE, 0, 0); break;
+    case kCmdHelpContents: show_help(); break;
+    case kCmdAbout: show_about(app().frame); break;
+    case kCmdPrint:
+    case kCmdLoadExperimentalData:
+    case kCmdCut: case kCmdCopy: case kCmdPaste: case kCmdDelete:
+    case kCmdUndo: case kCmdRedo: case kCmdSelectAll:
+    case kCmdAddText:
+    case kCmdFormatXAxis: case kCmdFormatYAxis: case kCmdFormatXLabel:
+    case kCmdFormatYLabel: case kCmdFormatXTitle: case kCmdFormatYTitle:
+    case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
+      forward_to_active_child(wparam, lparam);
+      break;
+    // Owned by subsystems still to come: the monitored file, printer setup, export, graph
+    // files, FFT plots and the x-axis expression of a graph window.
+    case kCmdMonitorFile: case kCmdPrinterSetup: case kCmdExportToFile:
+    case kCmdOpenGraphFile: case kCmdSaveGraphFile: case kCmdExportToSpreadsheet:
+    case kCmdAddFftPlot: case kCmdAddNormalizedFftPlot: case kCmdXAxisExpression:
+      break;
+    default:
+      if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {
+        open_recent_file(id);
+        break;
+      }
+      return DefFrameProcA(app().frame, client, WM_COMMAND, wparam, lparam);
+  }
+  return 0;
+}
