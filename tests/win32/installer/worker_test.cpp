@@ -1,7 +1,7 @@
 // The extraction worker on Wine's file system with the real Win32 file operations:
 // stored and packed members, read-only targets, directory chains, update mode, and (in a
 // child process whose message boxes the test reads and answers) a failing merge and a
-// corrupt member. Last, CorvexIV.exe itself installs the sample suite.
+// corrupt member. Last, the worker on its own thread installs the embedded sample suite.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -274,7 +274,7 @@ std::map<std::string, std::string> sample_suite() {
   return files;
 }
 
-TEST(CorvexIV, InstallsTheSampleSuiteByteForByte) {
+TEST(WorkerProbe, InstallsTheSampleSuiteByteForByte) {
   std::string dir = fresh_directory() + "\\HVX\\CorvexIV";
   std::string command = "\"" + std::string(CORVEX_PROGRAM) + "\" \"" + dir + "\"";
   STARTUPINFOA si{};
@@ -289,7 +289,7 @@ TEST(CorvexIV, InstallsTheSampleSuiteByteForByte) {
   GetExitCodeProcess(pi.hProcess, &code);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
-  ASSERT_EQ(waited, WAIT_OBJECT_0) << "CorvexIV.exe did not finish (a message box?)";
+  ASSERT_EQ(waited, WAIT_OBJECT_0) << "worker_probe.exe did not finish (a message box?)";
   EXPECT_EQ(code, 0u);
   std::map<std::string, std::string> suite = sample_suite();
   size_t installed = 0;
