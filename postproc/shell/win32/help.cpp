@@ -34,7 +34,8 @@ HtmlHelpFunction find_viewer() {
   HMODULE library = path.empty() ? nullptr : LoadLibraryA(path.c_str());
   if (!library) library = LoadLibraryA("hhctrl.ocx");
   if (!library) return nullptr;
-  return reinterpret_cast<HtmlHelpFunction>(GetProcAddress(library, MAKEINTRESOURCEA(14)));
+  FARPROC entry = GetProcAddress(library, MAKEINTRESOURCEA(14));
+  return reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void *>(entry));
 }
 
 std::string help_file_path() {
