@@ -4,7 +4,8 @@
 #   ulmo_win32_test(NAME SOURCES ... LIBS ...)   GoogleTest program run under Wine
 #
 # Win32 tests share two CTest fixtures: a fresh copy of the Wine prefix and an Xvfb display,
-# both made before the first test and ended (by PID) after the last.
+# both made before the first test and ended (by PID) after the last. The Wine of the build's
+# architecture runs them (win32 for i686, win64 for x86_64).
 
 if(WIN32)
   if(NOT TARGET ulmo_gtest)
@@ -22,6 +23,11 @@ endif()
 
 set(ULMO_TEST_STATE ${CMAKE_BINARY_DIR}/test-state)
 set(ULMO_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/win32/wine-run.sh)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(ULMO_WINE_ARCH win64)
+else()
+  set(ULMO_WINE_ARCH win32)
+endif()
 
 function(ulmo_native_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -35,11 +41,15 @@ endfunction()
 if(WIN32 AND NOT TARGET ulmo_fixture_marker)
   add_custom_target(ulmo_fixture_marker)
   add_test(NAME win32.fixture.start
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/fixture.sh start ${ULMO_TEST_STATE} ${ULMO_WINE_TEMPLATE})
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/fixture.sh start ${ULMO_TEST_STATE} ${ULMO_WINE_TEMPLATE} ${ULMO_WINE_ARCH})
   add_test(NAME win32.fixture.stop
     COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/fixture.sh stop ${ULMO_TEST_STATE})
+  add_test(NAME win32.fixture.home_unchanged
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/fixture.sh home ${ULMO_TEST_STATE})
   set_tests_properties(win32.fixture.start PROPERTIES FIXTURES_SETUP wine LABELS win32)
   set_tests_properties(win32.fixture.stop PROPERTIES FIXTURES_CLEANUP wine LABELS win32)
+  set_tests_properties(win32.fixture.home_unchanged PROPERTIES FIXTURES_CLEANUP wine LABELS win32
+    DEPENDS win32.fixture.stop)
 endif()
 
 # A test run under Wine; COMMAND_ARGS are passed to the program.

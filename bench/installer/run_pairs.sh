@@ -2,14 +2,14 @@
 # Runs the extraction benchmark as alternating worker/floor pairs under Wine, each run into
 # folders never used before (a folder deleted just before a run slows its file creation),
 # prints every pair with its ratio and, last, the median ratio worker/floor.
-#   run_pairs.sh BENCH_DIR RUNS_DIR [PAIRS]   (WINEPREFIX set, wineserver started)
+#   run_pairs.sh BENCH_DIR RUNS_DIR [PAIRS]   (the Wine environment of scripts/wine-env.sh set, wineserver started)
 set -euo pipefail
 dir=$1 runs=$2 pairs=${3:-5}
 mkdir -p "$runs"
 ratios=()
 for i in $(seq "$pairs"); do
-  w=$(wine "$dir/bench_extract.exe" "Z:$runs/worker-$i" "Z:$runs/temp-$i" </dev/null | tr -d '\r')
-  f=$(wine "$dir/bench_floor.exe" "Z:$dir/synthetic-suite/tree" "Z:$runs/floor-$i" </dev/null | tr -d '\r')
+  w=$("$WINE" "$dir/bench_extract.exe" "Z:$runs/worker-$i" "Z:$runs/temp-$i" </dev/null | tr -d '\r')
+  f=$("$WINE" "$dir/bench_floor.exe" "Z:$dir/synthetic-suite/tree" "Z:$runs/floor-$i" </dev/null | tr -d '\r')
   ws=$(sed -n 's/.*: \([0-9.]*\) s$/\1/p' <<<"$w")
   fs=$(sed -n 's/.*: \([0-9.]*\) s$/\1/p' <<<"$f")
   [ -n "$ws" ] && [ -n "$fs" ] || { echo "pair $i: no timing in '$w' / '$f'" >&2; exit 1; }

@@ -14,9 +14,9 @@
 
 #include <unistd.h>
 
+#include "big_result.h"
 #include "data/load.h"
 #include "data/plot_list.h"
-#include "result_writer.h"
 #include "shell/status.h"
 
 namespace {
@@ -47,28 +47,6 @@ void reset_peak() {
     fputs("5", f);
     fclose(f);
   }
-}
-
-bool write_big_file(const std::string &path) {
-  FILE *out = fopen(path.c_str(), "wb");
-  if (!out) return false;
-  SamplePlot header;
-  header.circuit_title = "Benchmark: 4M points x 8 variables";
-  header.simulation_date = "Tue Dec  8 12:00:00 2026";
-  header.plot_name = "Transient Analysis";
-  header.analysis_code = 4;
-  header.plot_kind = 1;
-  for (int v = 0; v < kVariables; v++) header.variables.push_back({v == 0 ? "time" : "v(" + std::to_string(v) + ")", v == 0 ? 2 : 0});
-  header.point_count = kPoints;
-  write_plot_count(out, 1, kSampleWide);
-  write_plot_header(out, header, kSampleWide);
-  std::vector<double> row(kVariables * 4096);
-  for (int32_t p = 0; p < kPoints; p += 4096) {
-    for (int32_t i = 0; i < 4096; i++)
-      for (int v = 0; v < kVariables; v++) row[i * kVariables + v] = (p + i) * 1e-9 + v;
-    fwrite(row.data(), sizeof(double), row.size(), out);
-  }
-  return fclose(out) == 0;
 }
 
 long file_size(const std::string &path) {
@@ -107,7 +85,7 @@ int main(int argc, char **argv) {
   std::string dir = argc > 1 ? argv[1] : "/tmp";
   std::string path = dir + "/ulmo-bench-256mb.out";
   printf("writing %s\n", path.c_str());
-  if (!write_big_file(path)) {
+  if (!write_big_result(path, kPoints, kVariables)) {
     fprintf(stderr, "cannot write %s\n", path.c_str());
     return 1;
   }

@@ -5,11 +5,12 @@
 # and would keep CTest waiting on a pipe.
 set -u
 state=$1; shift
-export WINEPREFIX=$state/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/../../scripts/wine-env.sh"
+ulmo_wine_env "$(cat "$state/arch")" "$state/wineprefix"
 DISPLAY=$(cat "$state/display")
 export DISPLAY
 out=$(mktemp "$state/output.XXXXXX")
-wine "$@" >"$out" 2>&1 </dev/null &
+"$WINE" "$@" >"$out" 2>&1 </dev/null &
 pid=$!
 trap 'kill "$pid" 2>/dev/null; cat "$out"; rm -f "$out"; exit 143' TERM INT
 wait "$pid"

@@ -112,7 +112,8 @@ TEST_F(Shell, WelcomeDialogComesWithAnEmptyCommandLineOnly) {
   EXPECT_EQ(wait_for_text(status, "Data File: None", kWait), "Data File: None");
   EXPECT_EQ(wait_for_message_box(program, 500), nullptr);
 
-  for (const char *line : {"/x", sample("amplifier-transient.out").c_str()}) {
+  // The lines are owned here: a pointer into a temporary path would dangle by the second turn.
+  for (const std::string &line : {std::string("/x"), sample("amplifier-transient.out")}) {
     ASSERT_NE(start(line), nullptr);
     EXPECT_EQ(dialog(kWelcome, 1500), nullptr) << line;
   }
