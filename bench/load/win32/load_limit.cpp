@@ -49,11 +49,12 @@ int main(int argc, char **argv) {
   for (int i = 2; i < argc; i++) {
     std::string file = argv[i];
     Program program{};
+    // From before the start: the program loads its command line's file before it goes idle.
+    DWORD start = GetTickCount();
     if (!start_program(argv[1], "\"" + file + "\"", program)) {
       printf("%s: cannot start %s\n", file.c_str(), argv[1]);
       return 1;
     }
-    DWORD start = GetTickCount();
     HWND frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kFrameWaitMs);
     HWND status = frame ? find_child(frame, "Status") : nullptr;
     std::string outcome = status ? wait_for_outcome(program, status) : "no frame window";
