@@ -13,8 +13,10 @@
 
 #include "componentdb/documents.h"
 #include "componentdb/model_library.h"
-#include "payload/ascii.h"
-#include "payload/files.h"
+#include "files/ascii.h"
+#include "files/files.h"
+#include "files/process_ops.h"
+#include "payload/gunzip.h"
 
 InstallState install_state;
 
@@ -53,14 +55,14 @@ bool merge_database(const PayloadEntry& entry, const DatabaseMerge& merge,
     std::string error = gunzip_in_place(temp);
     if (!error.empty()) {
       std::string text = "Trouble un-gziping tmpfile: " + temp + "\n" + error;
-      file_ops.show_message(text.c_str());
+      process_ops.show_message(text.c_str());
       file_ops.remove(temp.c_str());
-      file_ops.end_process(0);
+      process_ops.end_process(0);
       std::abort();
     }
   }
   int merged = merge.merge(target.c_str(), temp.c_str(), target.c_str());
-  if (merged != 1) file_ops.show_message(merge_failure_text(merge).c_str());
+  if (merged != 1) process_ops.show_message(merge_failure_text(merge).c_str());
   file_ops.remove(temp.c_str());
   return merged == 1;
 }

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 #include "payload/win32/worker_thread.h"
 #include "setup/dialog_logic.h"
 #include "setup/finish.h"

@@ -3,8 +3,8 @@
 #include "test_support.h"
 
 #include "componentdb/documents.h"
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 
 namespace {
 

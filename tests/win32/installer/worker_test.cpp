@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "componentdb/documents.h"
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 #include "payload/payload_builder.h"
 #include "payload_members.h"
 
