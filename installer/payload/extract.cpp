@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "componentdb/documents.h"
 #include "componentdb/model_library.h"
@@ -36,7 +35,9 @@ const DatabaseMerge kDatabaseMerges[] = {
 const char kWriteFailure[] = "Trouble writing file.\nOut of disk space?  Permission problem?";
 
 void set_status(InstallState& state, const char* format, const char* path) {
-  snprintf(state.status_line, sizeof state.status_line, format, path);
+  char line[StatusLine::kSize];
+  snprintf(line, sizeof line, format, path);
+  state.status.publish(line);
 }
 
 uint32_t member_length(const PayloadEntry& entry) {
@@ -101,7 +102,7 @@ std::string merge_failure_text(const DatabaseMerge& merge) {
 }
 
 void run_extraction(const PayloadEntry* entries, uint32_t count, InstallState& state) {
-  memset(state.status_line, 0, sizeof state.status_line);
+  state.status.publish("");
   for (uint32_t i = 0; i < count; ++i) extract_entry(entries[i], state);
   state.done.store(1, std::memory_order_release);
 }

@@ -7,7 +7,6 @@
 // for the worker; the dialog owns its font, icon and timer and releases them when it ends.
 #include "setup/win32/install_dialog.h"
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -174,8 +173,7 @@ void install_now(HWND dialog) {
 
 void progress_step(HWND dialog) {
   if (install_state.done.load(std::memory_order_acquire) == 0) {
-    const char* line = install_state.status_line;
-    state.status_text.assign(line, strnlen(line, sizeof install_state.status_line));
+    state.status_text = install_state.status.read();
     write_data(dialog);
     UpdateWindow(dialog);
     return;
