@@ -10,8 +10,8 @@
 
 #include <cstdio>
 
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {

@@ -7,6 +7,3 @@
 // empty or no file. A copy that fails twice (5000 ms apart) ends the installer: no database
 // is ever merged without a backup.
 void backup_database(const std::string& path);
-
-// Byte-for-byte copy in 1024-byte blocks; a read-only target is made writable once.
-bool copy_file(const std::string& from, const std::string& to);

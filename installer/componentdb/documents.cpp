@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "componentdb/backup.h"
-#include "payload/files.h"
+#include "files/files.h"
 
 template <class Doc> std::string encode_document(const Doc& doc) {
   ArchiveWriter out;
@@ -89,10 +89,7 @@ template <class Doc> int merge_record_database(const char* output_path, const ch
   if (!load_document(user, user_path) || !load_document(shipped, shipped_path)) return 0;
   merge_documents(user, shipped);
   std::string bytes = encode_document(user);
-  if (!file_ops.remove(output_path)) {
-    file_ops.set_read_only(output_path, false);
-    file_ops.remove(output_path);
-  }
+  remove_even_if_read_only(output_path);
   FILE* out = file_ops.open(output_path, "wb");
   return out && write_and_close(out, bytes.data(), bytes.size()) ? 1 : 0;
 }

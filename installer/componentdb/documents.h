@@ -37,6 +37,6 @@ template <class Doc> bool save_document(const Doc& doc, const std::string& path)
 // path. 1 on success, 0 on failure (the user's file is backed up first in either case).
 template <class Doc> int merge_record_database(const char* output_path, const char* shipped_path, const char* user_path);
 
-// Steps 4 to 6 of the merge on loaded documents: replaces matching user records by the
+// The merge on loaded documents: replaces matching user records by the
 // shipped ones, sorts by the sort key and removes duplicates. The shipped records move.
 template <class Doc> void merge_documents(Doc& user, Doc& shipped);

@@ -7,8 +7,8 @@
 #include "componentdb/model_library.h"
 
 #include "componentdb/backup.h"
-#include "payload/ascii.h"
-#include "payload/files.h"
+#include "files/ascii.h"
+#include "files/files.h"
 
 namespace {
 
@@ -171,10 +171,6 @@ int merge_model_library(const char* output_path, const char* shipped_path, const
   merge_model_entries(user, shipped);
   std::string bytes = format_model_library(user);
   // Binary, with explicit CR LF: the same bytes whichever C library writes them.
-  FILE* out = file_ops.open(output_path, "wb");
-  if (!out) {
-    file_ops.set_read_only(output_path, false);
-    out = file_ops.open(output_path, "wb");
-  }
+  FILE* out = open_for_writing(output_path);
   return out && write_and_close(out, bytes.data(), bytes.size()) ? 1 : 0;
 }

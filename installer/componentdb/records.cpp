@@ -5,7 +5,7 @@
 // order.
 #include "componentdb/records.h"
 
-#include "payload/ascii.h"
+#include "files/ascii.h"
 
 namespace {
 

@@ -9,12 +9,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "componentdb/documents.h"
 #include "componentdb/model_library.h"
-#include "payload/ascii.h"
-#include "payload/files.h"
+#include "files/ascii.h"
+#include "files/files.h"
+#include "files/process_ops.h"
+#include "payload/gunzip.h"
 
 InstallState install_state;
 
@@ -34,7 +35,9 @@ const DatabaseMerge kDatabaseMerges[] = {
 const char kWriteFailure[] = "Trouble writing file.\nOut of disk space?  Permission problem?";
 
 void set_status(InstallState& state, const char* format, const char* path) {
-  snprintf(state.status_line, sizeof state.status_line, format, path);
+  char line[StatusLine::kSize];
+  snprintf(line, sizeof line, format, path);
+  state.status.publish(line);
 }
 
 uint32_t member_length(const PayloadEntry& entry) {
@@ -53,14 +56,14 @@ bool merge_database(const PayloadEntry& entry, const DatabaseMerge& merge,
     std::string error = gunzip_in_place(temp);
     if (!error.empty()) {
       std::string text = "Trouble un-gziping tmpfile: " + temp + "\n" + error;
-      file_ops.show_message(text.c_str());
+      process_ops.show_message(text.c_str());
       file_ops.remove(temp.c_str());
-      file_ops.end_process(0);
+      process_ops.end_process(0);
       std::abort();
     }
   }
   int merged = merge.merge(target.c_str(), temp.c_str(), target.c_str());
-  if (merged != 1) file_ops.show_message(merge_failure_text(merge).c_str());
+  if (merged != 1) process_ops.show_message(merge_failure_text(merge).c_str());
   file_ops.remove(temp.c_str());
   return merged == 1;
 }
@@ -99,7 +102,7 @@ std::string merge_failure_text(const DatabaseMerge& merge) {
 }
 
 void run_extraction(const PayloadEntry* entries, uint32_t count, InstallState& state) {
-  memset(state.status_line, 0, sizeof state.status_line);
+  state.status.publish("");
   for (uint32_t i = 0; i < count; ++i) extract_entry(entries[i], state);
   state.done.store(1, std::memory_order_release);
 }

@@ -1,9 +1,10 @@
 // The extraction worker: writes every payload member below the install directory.
 //
 // The install dialog fills `install_state` (directory, update mode) before it starts the
-// worker and afterwards only reads the status line and the done flag. The worker formats
-// one progress line per entry and sets the done flag after its last file operation; the
-// flag is atomic so that everything written before it is visible to the dialog's thread.
+// worker and afterwards only reads the status line and the done flag, both made to be
+// shared between threads. The worker publishes one progress line per entry and sets the
+// done flag after its last file operation; the flag is released and acquired, so
+// everything the worker did is visible to the dialog's thread once it reads the flag set.
 // Fatal errors end the process (fatal_error), nothing is rolled back.
 #pragma once
 
@@ -12,11 +13,12 @@
 #include <string>
 
 #include "payload/payload_entry.h"
+#include "payload/status_line.h"
 
 struct InstallState {
   std::string install_directory;  // absolute, as the user chose it
   int update_mode = 0;            // 1: merge the component databases that already exist
-  char status_line[1024] = {};    // the message of the entry being processed
+  StatusLine status;              // the message of the entry being processed
   std::atomic<int> done{0};       // 1 once the last entry is finished
 };
 

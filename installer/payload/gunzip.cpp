@@ -2,15 +2,18 @@
 //
 // The member is decompressed into a fresh file of the temporary directory through zlib's
 // gzip file interface in 16384-byte chunks (zlib checks CRC-32 and length at the member's
-// end), then copied back over the original in 1024-byte blocks, so no member of any size
-// needs a whole-file buffer. Every stream opened here is closed here, on every path.
+// end), then copied back over the original (copy_file), so no member of any size needs a
+// whole-file buffer. Every stream opened here is closed here, on every path.
 // The temporary file is removed unless a failed copy back leaves it as the only good copy.
-#include "payload/files.h"
+#include "payload/gunzip.h"
+
+#include "files/file_ops.h"
+#include "files/files.h"
+#include "files/process_ops.h"
 
 namespace {
 
 const size_t kChunk = 16384;
-const size_t kCopyBlock = 1024;
 
 std::string quoted_error(const char* format, const std::string& name) {
   std::string text = format;
@@ -50,28 +53,6 @@ std::string decompress(const std::string& path, const std::string& temp) {
   return error;
 }
 
-bool copy_back(const std::string& temp, const std::string& path) {
-  FILE* in = file_ops.open(temp.c_str(), "rb");
-  if (!in) return false;
-  FILE* out = file_ops.open(path.c_str(), "wb");
-  if (!out) {
-    file_ops.set_read_only(path.c_str(), false);
-    out = file_ops.open(path.c_str(), "wb");
-  }
-  if (!out) {
-    fclose(in);
-    return false;
-  }
-  unsigned char block[kCopyBlock];
-  bool ok = true;
-  size_t got;
-  while (ok && (got = fread(block, 1, kCopyBlock, in)) > 0) ok = fwrite(block, 1, got, out) == got;
-  if (ferror(in)) ok = false;
-  fclose(in);
-  if (fclose(out) != 0) ok = false;
-  return ok;
-}
-
 }  // namespace
 
 std::string gunzip_in_place(const std::string& path) {
@@ -79,7 +60,7 @@ std::string gunzip_in_place(const std::string& path) {
   if (temp == path) {
     // The generator only returns names that don't exist and the path does; should it ever
     // happen, the file is not decompressed onto itself.
-    file_ops.show_message("Internal Error: duplicate tmp file names.");
+    process_ops.show_message("Internal Error: duplicate tmp file names.");
     return quoted_error("Trouble uncompressing file: \"%s\"\n    Disk full?  Permission problem?", path);
   }
   std::string error = decompress(path, temp);
@@ -87,7 +68,7 @@ std::string gunzip_in_place(const std::string& path) {
     if (!temp.empty()) file_ops.remove(temp.c_str());
     return error;
   }
-  if (!copy_back(temp, path))
+  if (!copy_file(temp, path))
     return quoted_error("Trouble uncompressing file: \"%s\"\n    Disk full?  Permission problem?", path);
   file_ops.remove(temp.c_str());
   return std::string();

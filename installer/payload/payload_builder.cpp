@@ -14,7 +14,7 @@
 
 #include <zlib.h>
 
-#include "payload/ascii.h"
+#include "files/ascii.h"
 #include "payload/payload_entry.h"
 
 namespace fs = std::filesystem;

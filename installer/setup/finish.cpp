@@ -4,7 +4,7 @@
 // simulator starts last, after a fresh installation has lost the old settings file.
 #include "setup/finish.h"
 
-#include "payload/files.h"
+#include "files/files.h"
 #include "setup/registration.h"
 #include "setup/settings_file.h"
 #include "setup/shell_ops.h"
@@ -18,9 +18,7 @@ namespace {
 void delete_settings_file() {
   std::string path = find_settings_file();
   if (path.empty() || !exists_as_file(path)) return;
-  if (file_ops.remove(path.c_str())) return;
-  file_ops.set_read_only(path.c_str(), false);
-  file_ops.remove(path.c_str());
+  remove_even_if_read_only(path);
 }
 
 bool make_shortcut(ShortcutPlace place, std::string& link, const std::string& install_directory) {

@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "payload/ascii.h"
-#include "payload/files.h"
+#include "files/ascii.h"
+#include "files/files.h"
 #include "setup/shell_ops.h"
 
 const char* const kStaleFileTypes[14] = {
@@ -100,9 +100,7 @@ std::string create_shortcut(ShortcutPlace place, std::string& link_path, const s
 // Nothing at the path is nothing to remove, not a failure.
 void remove_shortcut(const std::string& path) {
   if (exists_as_file(path)) {
-    if (file_ops.remove(path.c_str())) return;
-    file_ops.set_read_only(path.c_str(), false);
-    if (file_ops.remove(path.c_str()) || !exists_as_file(path)) return;
+    if (remove_even_if_read_only(path) || !exists_as_file(path)) return;
   } else if (exists_as_directory(path)) {
     if (shell_ops.remove_directory(path.c_str())) return;
     file_ops.set_read_only(path.c_str(), false);

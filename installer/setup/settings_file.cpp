@@ -4,7 +4,7 @@
 // really lies. Only the final fallback names a file that may not exist.
 #include "setup/settings_file.h"
 
-#include "payload/files.h"
+#include "files/files.h"
 #include "setup/shell_ops.h"
 
 namespace {

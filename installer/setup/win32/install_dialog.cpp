@@ -7,12 +7,11 @@
 // for the worker; the dialog owns its font, icon and timer and releases them when it ends.
 #include "setup/win32/install_dialog.h"
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 #include "payload/win32/worker_thread.h"
 #include "setup/dialog_logic.h"
 #include "setup/finish.h"
@@ -174,8 +173,7 @@ void install_now(HWND dialog) {
 
 void progress_step(HWND dialog) {
   if (install_state.done.load(std::memory_order_acquire) == 0) {
-    const char* line = install_state.status_line;
-    state.status_text.assign(line, strnlen(line, sizeof install_state.status_line));
+    state.status_text = install_state.status.read();
     write_data(dialog);
     UpdateWindow(dialog);
     return;

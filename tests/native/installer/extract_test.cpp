@@ -3,8 +3,8 @@
 #include "test_support.h"
 
 #include "componentdb/documents.h"
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ class Worker : public InstallerTest {
         member(".\\tesl3.exe", bytes_of(70000, 3)),
     };
     fake.on_open = [this](const std::string&, const char* mode) {
-      if (std::string(mode) == "wb") status_at_open.push_back(state.status_line);
+      if (std::string(mode) == "wb") status_at_open.push_back(state.status.read());
     };
   }
   void run() {
@@ -69,7 +69,7 @@ TEST_F(Worker, ExtractsEveryMemberByteForByte) {
 TEST_F(Worker, StatusLines) {
   run();
   // The last entry's line stays in the buffer, ".gz" after the path of a stored member too.
-  EXPECT_STREQ(state.status_line, "Extracting: .\\tesl3.exe.gz\n");
+  EXPECT_EQ(state.status.read(), "Extracting: .\\tesl3.exe.gz\n");
   ASSERT_GE(status_at_open.size(), members.size());
   EXPECT_EQ(status_at_open[0], "Extracting: .\\CHANGES.txt.gz\n");
   EXPECT_NE(std::find(status_at_open.begin(), status_at_open.end(), "Extracting: .\\lib\\sym\\cap.asy.gz\n"),
@@ -182,7 +182,7 @@ TEST_F(Worker, MergeTemporaryFileThatCantBeCreatedIsFatal) {
   write_host_file(installed_host("lib\\cmp\\standard.cap"), encode_document(capacitors({{"MINE", 5e-9f}})));
   state.update_mode = 1;
   fake.fail_open = [this](const std::string& p, const char*) {
-    return p.find("\\temp\\") != std::string::npos && std::string(state.status_line).rfind("Merging", 0) == 0;
+    return p.find("\\temp\\") != std::string::npos && state.status.read().rfind("Merging", 0) == 0;
   };
   EXPECT_THROW(run(), ProcessEnded);
   EXPECT_EQ(fake.messages,

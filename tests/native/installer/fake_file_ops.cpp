@@ -126,13 +126,6 @@ std::string temp_name(const char* prefix) {
   }
 }
 
-void show_message(const char* text) { fake.messages.push_back(text); }
-
-void end_process(int exit_code) { throw ProcessEnded{exit_code}; }
-
-void sleep_ms(unsigned ms) { fake.sleeps.push_back(ms); }
-
 }  // namespace
 
-FileOps file_ops = {open_file,   gz_open_file, find_entry,   create_directory, set_read_only,
-                    remove_file, temp_name,    show_message, end_process,      sleep_ms};
+FileOps file_ops = {open_file, gz_open_file, find_entry, create_directory, set_read_only, remove_file, temp_name};

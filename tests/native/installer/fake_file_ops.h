@@ -1,7 +1,8 @@
-// Native stand-in for the installer's file operations: real files below a scratch folder,
-// with the Windows behaviour the installer relies on layered on top (read-only files can't
-// be opened for writing or deleted, even by root), every message and the exit code
-// recorded, and hooks to make single operations fail.
+// Native stand-ins for the installer's platform tables. File operations: real files below
+// a scratch folder, with the Windows behaviour the installer relies on layered on top
+// (read-only files can't be opened for writing or deleted, even by root), and hooks to make
+// single operations fail. Process operations (fake_process_ops.cpp): every message and pause
+// recorded, the end of the process thrown as ProcessEnded.
 #pragma once
 
 #include <functional>
@@ -9,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "payload/files.h"
+#include "files/files.h"
+#include "files/process_ops.h"
 
 // Thrown where the installer would end the process.
 struct ProcessEnded {

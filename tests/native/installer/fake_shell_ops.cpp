@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "fake_file_ops.h"
-#include "payload/ascii.h"
+#include "files/ascii.h"
 
 FakeShell fake_shell;
 

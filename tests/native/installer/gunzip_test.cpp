@@ -1,7 +1,7 @@
 // gunzip_in_place: decompression through the gzip interface, its error texts, the copy back.
 #include "test_support.h"
 
-#include "payload/files.h"
+#include "payload/gunzip.h"
 
 namespace {
 

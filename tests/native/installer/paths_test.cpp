@@ -1,7 +1,8 @@
-// Path joining, directory parts, directory chains, existence tests and output files.
+// Path joining, directory parts, directory chains, existence tests, output files, removal
+// of read-only files and the copy.
 #include "test_support.h"
 
-#include "payload/files.h"
+#include "files/files.h"
 
 namespace {
 
@@ -118,6 +119,87 @@ TEST_F(OpenOutputFile, ThreeAttemptsThenNothing) {
   EXPECT_EQ(open_output_file(win_path("x\\y.txt")), nullptr);
   EXPECT_EQ(attempts, 3);
   EXPECT_TRUE(exists_as_directory(win_path("x"))) << "the third attempt comes after the directory chain";
+}
+
+using OpenForWriting = InstallerTest;
+
+TEST_F(OpenForWriting, ClearsReadOnlyBetweenItsTwoAttempts) {
+  std::string path = win_path("ro.txt");
+  write_host_file(host_path(path), "old");
+  ASSERT_TRUE(file_ops.set_read_only(path.c_str(), true));
+  std::vector<std::string> opened;
+  fake.on_open = [&](const std::string& p, const char* mode) {
+    opened.push_back(std::string(mode) + (fake.read_only.count(host_path(p)) ? " read-only" : " writable"));
+  };
+  FILE* out = open_for_writing(path);
+  ASSERT_NE(out, nullptr);
+  EXPECT_TRUE(write_and_close(out, "new", 3));
+  EXPECT_EQ(read_host_file(host_path(path)), "new");
+  EXPECT_EQ(opened, (std::vector<std::string>{"wb read-only", "wb writable"}));
+}
+
+TEST_F(OpenForWriting, MakesNoDirectories) {
+  int attempts = 0;
+  fake.on_open = [&](const std::string&, const char*) { ++attempts; };
+  EXPECT_EQ(open_for_writing(win_path("missing\\file.txt")), nullptr);
+  EXPECT_EQ(attempts, 2);
+  EXPECT_EQ(fake.create_directory_calls, 0);
+}
+
+using RemoveEvenIfReadOnly = InstallerTest;
+
+TEST_F(RemoveEvenIfReadOnly, PlainAndReadOnlyFilesGo) {
+  for (bool read_only : {false, true}) {
+    std::string path = win_path("f.txt");
+    write_host_file(host_path(path), "x");
+    if (read_only) {
+      ASSERT_TRUE(file_ops.set_read_only(path.c_str(), true));
+    }
+    EXPECT_TRUE(remove_even_if_read_only(path)) << read_only;
+    EXPECT_FALSE(host_exists(host_path(path))) << read_only;
+  }
+}
+
+TEST_F(RemoveEvenIfReadOnly, TwoAttemptsThenFalse) {
+  std::string path = win_path("held.txt");
+  write_host_file(host_path(path), "x");
+  int attempts = 0;
+  fake.fail_remove = [&](const std::string&) { return ++attempts > 0; };
+  EXPECT_FALSE(remove_even_if_read_only(path));
+  EXPECT_EQ(attempts, 2);
+  EXPECT_TRUE(host_exists(host_path(path)));
+  EXPECT_FALSE(remove_even_if_read_only(win_path("missing.txt")));
+}
+
+using CopyFile = InstallerTest;
+
+TEST_F(CopyFile, ByteForByteAcrossBlockSizes) {
+  for (size_t n : {size_t(0), size_t(1), size_t(1023), size_t(1024), size_t(1025), size_t(5000)}) {
+    std::string bytes = bytes_of(n, unsigned(n)) + std::string("\0\x1a\r\n", 4);
+    write_host_file(host_path(win_path("from.bin")), bytes);
+    EXPECT_TRUE(copy_file(win_path("from.bin"), win_path("to.bin"))) << n;
+    EXPECT_EQ(read_host_file(host_path(win_path("to.bin"))), bytes) << n;
+  }
+}
+
+TEST_F(CopyFile, OverAReadOnlyTarget) {
+  write_host_file(host_path(win_path("from.bin")), "new content");
+  write_host_file(host_path(win_path("to.bin")), "a longer old content");
+  ASSERT_TRUE(file_ops.set_read_only(win_path("to.bin").c_str(), true));
+  EXPECT_TRUE(copy_file(win_path("from.bin"), win_path("to.bin")));
+  EXPECT_EQ(read_host_file(host_path(win_path("to.bin"))), "new content");
+}
+
+TEST_F(CopyFile, FailuresLeaveTheTargetAlone) {
+  EXPECT_FALSE(copy_file(win_path("missing.bin"), win_path("to.bin")));
+  EXPECT_FALSE(host_exists(host_path(win_path("to.bin")))) << "no target without a source";
+  write_host_file(host_path(win_path("from.bin")), "content");
+  write_host_file(host_path(win_path("to.bin")), "old");
+  fake.fail_open = [](const std::string& p, const char* mode) {
+    return p.find("to.bin") != std::string::npos && std::string(mode) == "wb";
+  };
+  EXPECT_FALSE(copy_file(win_path("from.bin"), win_path("to.bin")));
+  EXPECT_EQ(read_host_file(host_path(win_path("to.bin"))), "old");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <map>
 
-#include "payload/ascii.h"
+#include "files/ascii.h"
 #include "payload/extract.h"
 
 namespace fs = std::filesystem;

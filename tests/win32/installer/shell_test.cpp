@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "payload/files.h"
+#include "files/files.h"
 #include "setup/registration.h"
 #include "setup/settings_file.h"
 #include "setup/shell_ops.h"

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 #include "payload/win32/worker_thread.h"
 
 int main(int argc, char** argv) {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "componentdb/documents.h"
+#include "files/files.h"
 #include "payload/extract.h"
-#include "payload/files.h"
 #include "payload/payload_builder.h"
 #include "payload_members.h"
 
@@ -108,7 +108,7 @@ TEST(Worker, StoredAndPackedMembersAndDirectoryChains) {
   EXPECT_EQ(read_file(dir + "\\lib\\cmp\\standard.cap"), members[1].data);
   EXPECT_TRUE(is_read_only(dir + "\\lib\\sym\\cap.asy"));
   EXPECT_FALSE(is_read_only(dir + "\\lib\\sym\\res.asy"));
-  EXPECT_STREQ(state.status_line, "Extracting: .\\a\\b\\c\\d\\deep.bin.gz\n");
+  EXPECT_EQ(state.status.read(), "Extracting: .\\a\\b\\c\\d\\deep.bin.gz\n");
 }
 
 TEST(Worker, ReadOnlyTargetsAreReplaced) {
@@ -138,7 +138,7 @@ TEST(Worker, UpdateModeWithAndWithoutDatabases) {
   state.update_mode = 1;
   extract(members, state);
   EXPECT_EQ(read_file(without + "\\lib\\cmp\\standard.cap"), members[4].data);
-  EXPECT_STREQ(state.status_line, "Extracting: .\\lib\\cmp\\standard.cap.gz\n");
+  EXPECT_EQ(state.status.read(), "Extracting: .\\lib\\cmp\\standard.cap.gz\n");
   EXPECT_EQ(GetFileAttributesA((without + "\\lib\\cmp\\standard.cap.bak").c_str()), INVALID_FILE_ATTRIBUTES);
 
   std::string with = fresh_directory();
@@ -148,7 +148,7 @@ TEST(Worker, UpdateModeWithAndWithoutDatabases) {
   update.install_directory = with;
   update.update_mode = 1;
   extract(members, update);
-  EXPECT_STREQ(update.status_line, "Merging: .\\lib\\cmp\\standard.cap.gz\n");
+  EXPECT_EQ(update.status.read(), "Merging: .\\lib\\cmp\\standard.cap.gz\n");
   CCapacitorDoc merged;
   ASSERT_TRUE(load_document(merged, with + "\\lib\\cmp\\standard.cap"));
   ASSERT_EQ(merged.records.size(), 3u);

@@ -2,16 +2,15 @@
 //
 // All effects go through `file_ops`; this file holds only the steps. The recursion of
 // make_directory_path is bounded by its shared counter, so a file system that reports a
-// directory as missing after creating it cannot make it loop.
-#include "payload/files.h"
+// directory as missing after creating it cannot make it loop. copy_file streams through a
+// small block, so no file of any size needs a whole-file buffer.
+#include "files/files.h"
 
-#include <cstdlib>
+namespace {
 
-[[noreturn]] void fatal_error(const std::string& text) {
-  file_ops.show_message(text.c_str());
-  file_ops.end_process(0);
-  std::abort();  // end_process never returns; this keeps a faulty table from going on
-}
+const size_t kCopyBlock = 1024;
+
+}  // namespace
 
 bool exists_as_file(const std::string& path) {
   return !path.empty() && file_ops.find(path.c_str()) == EntryKind::file;
@@ -54,17 +53,45 @@ void make_directory_path(const std::string& directory, int& counter) {
   make_directory_path(dir, counter);
 }
 
-FILE* open_output_file(const std::string& path) {
+FILE* open_for_writing(const std::string& path) {
   if (FILE* out = file_ops.open(path.c_str(), "wb")) return out;
   file_ops.set_read_only(path.c_str(), false);
-  if (FILE* out = file_ops.open(path.c_str(), "wb")) return out;
+  return file_ops.open(path.c_str(), "wb");
+}
+
+FILE* open_output_file(const std::string& path) {
+  if (FILE* out = open_for_writing(path)) return out;
   int counter = 0;
   make_directory_path(directory_part(path), counter);
   return file_ops.open(path.c_str(), "wb");
+}
+
+bool remove_even_if_read_only(const std::string& path) {
+  if (file_ops.remove(path.c_str())) return true;
+  file_ops.set_read_only(path.c_str(), false);
+  return file_ops.remove(path.c_str());
 }
 
 bool write_and_close(FILE* out, const void* data, size_t length) {
   bool written = length == 0 || fwrite(data, 1, length, out) == length;
   bool closed = fclose(out) == 0;  // the data may only reach the disk here
   return written && closed;
+}
+
+bool copy_file(const std::string& from, const std::string& to) {
+  FILE* in = file_ops.open(from.c_str(), "rb");
+  if (!in) return false;
+  FILE* out = open_for_writing(to);
+  if (!out) {
+    fclose(in);
+    return false;
+  }
+  unsigned char block[kCopyBlock];
+  bool ok = true;
+  size_t got;
+  while (ok && (got = fread(block, 1, kCopyBlock, in)) > 0) ok = fwrite(block, 1, got, out) == got;
+  if (ferror(in)) ok = false;
+  fclose(in);
+  if (fclose(out) != 0) ok = false;
+  return ok;
 }

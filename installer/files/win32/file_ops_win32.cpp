@@ -1,21 +1,19 @@
 // The installer's file operations on Windows.
 //
-// Existence is a FindFirstFile search for the exact name, as the worker's tests are defined.
+// Existence is a FindFirstFile search for the exact name; its attributes tell a directory
+// from a file.
 // Temporary names follow the C run-time's temporary-name rule given no directory: the
 // directory named by TMP when it exists (else the system's temporary folder), the prefix
 // and a decimal counter, the first name that doesn't exist. It is done here rather than by
 // _tempnam because Wine's version creates and deletes a file for every name, which doubled
-// the file-system work per packed member. Message boxes are owned by no window: the worker
-// shows them from its own thread.
+// the file-system work per packed member.
 #include <windows.h>
 
 #include <cstdlib>
 
-#include "payload/files.h"
+#include "files/file_ops.h"
 
 namespace {
-
-const char kCaption[] = "Corvex IV Installation";
 
 FILE* open_file(const char* path, const char* mode) { return fopen(path, mode); }
 
@@ -61,13 +59,6 @@ std::string temp_name(const char* prefix) {
   return std::string();
 }
 
-void show_message(const char* text) { MessageBoxA(nullptr, text, kCaption, MB_OK); }
-
-void end_process(int exit_code) { ExitProcess(UINT(exit_code)); }
-
-void sleep_ms(unsigned milliseconds) { Sleep(milliseconds); }
-
 }  // namespace
 
-FileOps file_ops = {open_file,      gz_open_file, find_entry,   create_directory, set_read_only,
-                    remove_file,    temp_name,    show_message, end_process,      sleep_ms};
+FileOps file_ops = {open_file, gz_open_file, find_entry, create_directory, set_read_only, remove_file, temp_name};

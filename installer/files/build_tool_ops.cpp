@@ -1,14 +1,15 @@
-// Build-time tools link the portable libraries but touch no installed files; any use of the
-// table there is a bug and ends the tool.
+// Build-time tools link the portable libraries but touch no installed files and talk to no
+// user; any use of the tables there is a bug and ends the tool.
 #include <cstdio>
 #include <cstdlib>
 
-#include "payload/files.h"
+#include "files/file_ops.h"
+#include "files/process_ops.h"
 
 namespace {
 
 [[noreturn]] void misuse() {
-  fputs("file_ops used by a build-time tool\n", stderr);
+  fputs("installer platform table used by a build-time tool\n", stderr);
   abort();
 }
 FILE* open_file(const char*, const char*) { misuse(); }
@@ -24,5 +25,5 @@ void sleep_ms(unsigned) { misuse(); }
 
 }  // namespace
 
-FileOps file_ops = {open_file,   gz_open_file, find_entry,   create_directory, set_read_only,
-                    remove_file, temp_name,    show_message, end_process,      sleep_ms};
+FileOps file_ops = {open_file, gz_open_file, find_entry, create_directory, set_read_only, remove_file, temp_name};
+ProcessOps process_ops = {show_message, end_process, sleep_ms};
