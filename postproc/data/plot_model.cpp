@@ -1,8 +1,7 @@
 // The query layer over the plot list. No other module reads a PlotRecord directly.
 #include "plot_model.h"
 
-#include <cctype>
-
+#include "../base/ascii.h"
 #include "../base/ui.h"
 #include "plot_list.h"
 #include "units.h"
@@ -15,14 +14,6 @@ const char *or_empty(const char *s) { return s ? s : ""; }
 
 bool valid_variable(const PlotRecord *p, int index) {
   return p && index >= 0 && index < p->variable_count;
-}
-
-bool same_ignoring_case(const char *a, const std::string &b) {
-  size_t i = 0;
-  for (; a[i] && i < b.size(); i++)
-    if (tolower(static_cast<unsigned char>(a[i])) != tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return a[i] == '\0' && i == b.size();
 }
 
 const double *lock_row(const ValueBlock *blocks, int point, RowToken &token) {
@@ -89,7 +80,7 @@ int find_variable(const std::string &name) {
   const PlotRecord *p = current();
   if (!p) return -1;
   for (int i = 0; i < p->variable_count; i++)
-    if (same_ignoring_case(p->variables[i].name, name)) return i;
+    if (equal_ignoring_case(p->variables[i].name, name)) return i;
   return -1;
 }
 
