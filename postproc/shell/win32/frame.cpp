@@ -8,7 +8,6 @@
 #include "../../data/plot_model.h"
 #include "../commands.h"
 #include "../settings.h"
-#include "../status.h"
 #include "app.h"
 #include "font_list_win32.h"
 #include "settings_registry.h"

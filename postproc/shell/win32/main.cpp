@@ -3,13 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../../base/status.h"
 #include "../../base/text.h"
 #include "../../data/plot_list.h"
 #include "../../expr/expression.h"
 #include "../../resources/resource_ids.h"
 #include "../command_line.h"
 #include "../settings.h"
-#include "../status.h"
 #include "app.h"
 #include "settings_registry.h"
 #include "status_bar.h"
@@ -80,7 +80,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   app().instance = instance;
   if (!previous && !register_window_classes(instance)) return 0;
   reset_plot_list();
-  load_status_messages(status_bar());
   load_function_table();
 
   HWND frame = create_frame(instance);
