@@ -12,6 +12,11 @@ const PlotRecord *current() { return plot_list().current; }
 
 const char *or_empty(const char *s) { return s ? s : ""; }
 
+// Single-point and pole-zero plots have a window of their own; vector plots go into graphs.
+bool has_own_window(const PlotRecord *p) {
+  return p->plot_kind == kPlotSinglePoint || p->plot_kind == kPlotPoleZero;
+}
+
 bool valid_variable(const PlotRecord *p, int index) {
   return p && index >= 0 && index < p->variable_count;
 }
@@ -43,14 +48,14 @@ bool select_plot(int index, bool show) {
   for (int i = 0; p && i < index; i++) p = p->next;
   if (!p) return false;
   plot_list().current = p;
-  if (show && (p->plot_kind == 0 || p->plot_kind == 2)) ui_hooks().show_plot_window(index, p->plot_kind);
+  if (show && has_own_window(p)) ui_hooks().show_plot_window(index, p->plot_kind);
   return true;
 }
 
 void open_plot_windows() {
   int index = 0;
   for (const PlotRecord *p = plot_list().first; p; p = p->next, index++)
-    if (p->plot_kind == 0 || p->plot_kind == 2) ui_hooks().show_plot_window(index, p->plot_kind);
+    if (has_own_window(p)) ui_hooks().show_plot_window(index, p->plot_kind);
 }
 
 std::string current_file_name() { return current() ? or_empty(current()->file_name) : ""; }
@@ -70,7 +75,7 @@ int current_plot_kind() { return current() ? current()->plot_kind : 0; }
 int current_analysis_code() { return current() ? current()->analysis_code : 0; }
 int variable_count() { return current() ? current()->variable_count : 0; }
 int point_count() { return current() ? current()->point_count : 0; }
-bool is_real_plot() { return current() && current()->number_type == 4; }
+bool is_real_plot() { return current() && current()->number_type == kRealValues; }
 
 const SimulationStatistics *current_statistics() {
   return current() ? &current()->statistics : nullptr;

@@ -9,6 +9,7 @@
 #include "../../expr/expression.h"
 #include "../../resources/resource_ids.h"
 #include "../command_line.h"
+#include "../commands.h"
 #include "../settings.h"
 #include "app.h"
 #include "settings_registry.h"
@@ -51,10 +52,10 @@ void offer_welcome() {
       break;
     }
     case WelcomeChoice::ExistingGraph:
-      PostMessageA(app().frame, WM_COMMAND, 10015, 0);
+      PostMessageA(app().frame, WM_COMMAND, kCmdOpenGraphFile, 0);
       break;
     case WelcomeChoice::ExistingDataFile:
-      PostMessageA(app().frame, WM_COMMAND, 10001, 0);
+      PostMessageA(app().frame, WM_COMMAND, kCmdOpenDataFile, 0);
       break;
     case WelcomeChoice::Cancelled:
       break;
@@ -84,7 +85,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
 
   HWND frame = create_frame(instance);
   if (!frame || !app().mdi_client) return 0;
-  app().accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
+  app().accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   if (!app().accelerators) return 0;
   set_status(kStatusNoDataFile);
   show_frame(frame, show_command);
