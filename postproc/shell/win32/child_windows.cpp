@@ -64,7 +64,8 @@ void show_table_context_menu(HWND hwnd, LPARAM lparam) {
   }
   HMENU menu = LoadMenuA(app().instance, MAKEINTRESOURCEA(IDR_CHILD_CONTEXT_MENUS));
   if (!menu) return;
-  TrackPopupMenu(GetSubMenu(menu, kTableContextPopup), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+  TrackPopupMenu(GetSubMenu(menu, kTableContextPopup), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y,
+                 0, hwnd, nullptr);
   DestroyMenu(menu);
 }
 
