@@ -17,9 +17,16 @@
 #include "big_result.h"
 #include "data/load.h"
 #include "data/plot_list.h"
-#include "shell/status.h"
+#include "base/ui.h"
 
 namespace {
+
+std::string status_text;   // why a load failed
+
+int remember_status(int, const char *text) {
+  status_text = text;
+  return 0;
+}
 
 const int32_t kPoints = 4 * 1024 * 1024;
 const int32_t kVariables = 8;
@@ -91,7 +98,7 @@ int main(int argc, char **argv) {
   }
   long size = file_size(path);
   printf("file size: %ld bytes (%.1f MiB)\n", size, size / 1048576.0);
-  open_headless_status_bar();
+  ui_hooks().show_status = remember_status;
   floor_read(path, size);   // warms the page cache
   std::vector<double> floors, loads;
   long peak_kb = 0;
@@ -101,7 +108,7 @@ int main(int argc, char **argv) {
     reset_peak();
     double start = now();
     if (!load_data_file(path.c_str())) {
-      fprintf(stderr, "load failed: %s\n", status_bar().shown.c_str());
+      fprintf(stderr, "load failed: %s\n", status_text.c_str());
       return 1;
     }
     loads.push_back(now() - start);

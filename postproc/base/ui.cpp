@@ -13,12 +13,12 @@ int no_message_box(WindowHandle, const char *, const char *, unsigned) { return 
   exit(3);
 }
 
-void no_status_window() {}
+int no_status_bar(int, const char *) { return -1; }
 WindowHandle no_frame() { return nullptr; }
 void no_plot_window(int, int) {}
 
 UiHooks defaults() {
-  return UiHooks{no_message_box, exit_with_text, no_status_window, no_frame, no_plot_window};
+  return UiHooks{no_message_box, exit_with_text, no_status_bar, no_frame, no_plot_window};
 }
 
 UiHooks hooks = defaults();

@@ -1,8 +1,10 @@
 // What the portable postprocessor needs from the user interface.
 //
-// The Win32 build installs the real functions at start-up; native tests install recording
-// fakes. Every entry has a harmless default (no window system: nothing is shown, the fatal
-// routines end the process), so portable code may call through the table at any time.
+// Portable code calls the functions of messages.h and status.h, which end here. The Win32
+// build installs the real entries at start-up; native tests install recording fakes. Every
+// entry has a harmless default (no window system: nothing is shown, there is no status bar,
+// the fatal routines end the process), so portable code may call through the table at any
+// time.
 #pragma once
 
 #include <string>
@@ -27,12 +29,13 @@ struct UiHooks {
   int (*message_box)(WindowHandle owner, const char *text, const char *caption, unsigned flags);
   // Ends the program at once with the fatal-exit text; never returns.
   void (*fatal_exit)(const char *text);
-  // Redraws the status bar's text after set_status changed it (nothing without a window).
-  void (*status_changed)();
+  // Puts the composed text of status message `code` on the status bar at once; returns the
+  // previous code, or -1 when there is no status bar.
+  int (*show_status)(int code, const char *text);
   // The window that owns the program's message boxes (none before it exists).
   WindowHandle (*frame_window)();
-  // Brings forward or opens the window of a table (kind 0) or pole-zero (kind 2) plot.
-  void (*show_plot_window)(int plot_index, int kind);
+  // Brings forward or opens the window of a single-point table or pole-zero plot (its kind).
+  void (*show_plot_window)(int plot_index, int plot_kind);
 };
 
 // The table in force; replace entries to install the platform or a fake.

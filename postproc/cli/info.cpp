@@ -18,9 +18,9 @@ namespace {
 
 const char *kind_name(int kind) {
   switch (kind) {
-    case 0: return "single-point table";
-    case 1: return "vector";
-    case 2: return "pole-zero";
+    case kPlotSinglePoint: return "single-point table";
+    case kPlotVector: return "vector";
+    case kPlotPoleZero: return "pole-zero";
     default: return "unknown";
   }
 }

@@ -3,20 +3,30 @@
 #include <cstring>
 #include <string>
 
+#include "../base/status.h"
 #include "../base/text.h"
 #include "../base/ui.h"
 #include "../data/load.h"
 #include "../data/plot_list.h"
-#include "../shell/status.h"
 #include "commands.h"
 
 namespace {
 
+// What a window would have shown: the last message box and the status bar's text.
 std::string last_message;
+std::string status_text;
+int status_code = kStatusNoDataFile;
 
 int remember_message(WindowHandle, const char *text, const char *, unsigned) {
   last_message = text;
   return kIdOk;
+}
+
+int remember_status(int code, const char *text) {
+  int previous = status_code;
+  status_code = code;
+  status_text = text;
+  return previous;
 }
 
 void usage() {
@@ -32,14 +42,14 @@ void usage() {
 bool cli_load(const char *path) {
   last_message.clear();
   if (load_data_file(path)) return true;
-  const std::string &told = last_message.empty() ? status_bar().shown : last_message;
+  const std::string &told = last_message.empty() ? status_text : last_message;
   fprintf(stderr, "%s\n", ansi_to_utf8(told).c_str());
   return false;
 }
 
 int main(int argc, char **argv) {
   ui_hooks().message_box = remember_message;
-  open_headless_status_bar();
+  ui_hooks().show_status = remember_status;
   reset_plot_list();
   if (argc < 2) {
     usage();

@@ -5,9 +5,9 @@
 // either keeps every plot of the file or none.
 #include "load.h"
 
+#include "../base/messages.h"
+#include "../base/status.h"
 #include "../resources/resource_ids.h"
-#include "../shell/errors.h"
-#include "../shell/status.h"
 #include "plot_list.h"
 #include "reader.h"
 

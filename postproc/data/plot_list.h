@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "plot_codes.h"
+
 // Simulator statistics of one plot; counters are 32-bit whatever the file's layout.
 struct SimulationStatistics {
   int32_t counters[6];  // iterations, transient iterations, (kept), timepoints, accepted, rejected
@@ -29,9 +31,9 @@ struct PlotRecord {
   char *simulation_date;
   char *plot_name;
   SimulationStatistics statistics;
-  int32_t number_type;               // 4 real, 8 complex
+  int32_t number_type;               // NumberType
   int32_t analysis_code;             // 4: transient
-  int32_t plot_kind;                 // 0 single-point table, 1 vector, 2 pole-zero
+  int32_t plot_kind;                 // PlotKind
   int32_t variable_count;            // V
   VariableEntry *variables;          // V entries
   int32_t point_count;               // P

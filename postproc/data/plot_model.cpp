@@ -1,8 +1,7 @@
 // The query layer over the plot list. No other module reads a PlotRecord directly.
 #include "plot_model.h"
 
-#include <cctype>
-
+#include "../base/ascii.h"
 #include "../base/ui.h"
 #include "plot_list.h"
 #include "units.h"
@@ -13,16 +12,13 @@ const PlotRecord *current() { return plot_list().current; }
 
 const char *or_empty(const char *s) { return s ? s : ""; }
 
-bool valid_variable(const PlotRecord *p, int index) {
-  return p && index >= 0 && index < p->variable_count;
+// Single-point and pole-zero plots have a window of their own; vector plots go into graphs.
+bool has_own_window(const PlotRecord *p) {
+  return p->plot_kind == kPlotSinglePoint || p->plot_kind == kPlotPoleZero;
 }
 
-bool same_ignoring_case(const char *a, const std::string &b) {
-  size_t i = 0;
-  for (; a[i] && i < b.size(); i++)
-    if (tolower(static_cast<unsigned char>(a[i])) != tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return a[i] == '\0' && i == b.size();
+bool valid_variable(const PlotRecord *p, int index) {
+  return p && index >= 0 && index < p->variable_count;
 }
 
 const double *lock_row(const ValueBlock *blocks, int point, RowToken &token) {
@@ -52,14 +48,14 @@ bool select_plot(int index, bool show) {
   for (int i = 0; p && i < index; i++) p = p->next;
   if (!p) return false;
   plot_list().current = p;
-  if (show && (p->plot_kind == 0 || p->plot_kind == 2)) ui_hooks().show_plot_window(index, p->plot_kind);
+  if (show && has_own_window(p)) ui_hooks().show_plot_window(index, p->plot_kind);
   return true;
 }
 
 void open_plot_windows() {
   int index = 0;
   for (const PlotRecord *p = plot_list().first; p; p = p->next, index++)
-    if (p->plot_kind == 0 || p->plot_kind == 2) ui_hooks().show_plot_window(index, p->plot_kind);
+    if (has_own_window(p)) ui_hooks().show_plot_window(index, p->plot_kind);
 }
 
 std::string current_file_name() { return current() ? or_empty(current()->file_name) : ""; }
@@ -79,7 +75,7 @@ int current_plot_kind() { return current() ? current()->plot_kind : 0; }
 int current_analysis_code() { return current() ? current()->analysis_code : 0; }
 int variable_count() { return current() ? current()->variable_count : 0; }
 int point_count() { return current() ? current()->point_count : 0; }
-bool is_real_plot() { return current() && current()->number_type == 4; }
+bool is_real_plot() { return current() && current()->number_type == kRealValues; }
 
 const SimulationStatistics *current_statistics() {
   return current() ? &current()->statistics : nullptr;
@@ -89,7 +85,7 @@ int find_variable(const std::string &name) {
   const PlotRecord *p = current();
   if (!p) return -1;
   for (int i = 0; i < p->variable_count; i++)
-    if (same_ignoring_case(p->variables[i].name, name)) return i;
+    if (equal_ignoring_case(p->variables[i].name, name)) return i;
   return -1;
 }
 

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "plot_codes.h"
+
 int plot_count();
 // 0-based index of the current plot; -1 when nothing is loaded.
 int current_plot_index();
@@ -20,7 +22,7 @@ enum PlotText { kPlotTitle = 0, kPlotName = 1, kPlotDate = 2 };
 
 std::string current_file_name();
 std::string current_plot_text(int which);   // 0 title, 1 plot name, 2 date
-int current_plot_kind();
+int current_plot_kind();                    // PlotKind
 int current_analysis_code();
 int variable_count();
 int point_count();

@@ -125,7 +125,7 @@ bool read_statistics(DataStream &in, SimulationStatistics &s) {
 
 bool read_header_fields(DataStream &in, PlotRecord &plot) {
   if (!read_integer(in, plot.number_type)) return false;
-  if (plot.number_type != 4 && plot.number_type != 8) return false;
+  if (plot.number_type != kRealValues && plot.number_type != kComplexValues) return false;
   if (!read_integer(in, plot.analysis_code) || plot.analysis_code < 0) return false;
   if (!read_integer(in, plot.plot_kind) || plot.plot_kind < 0) return false;
   if (!read_integer(in, plot.variable_count) || plot.variable_count < 1) return false;
@@ -171,13 +171,13 @@ ReadResult read_blocks(DataStream &in, const BlockGeometry &g, ValueBlock *&out)
 ReadResult read_values(DataStream &in, PlotRecord &plot) {
   BlockGeometry g;
   if (!compute_block_geometry(plot.variable_count, plot.point_count, g)) return kReadNotDataFile;
-  uint64_t tables = plot.number_type == 8 ? 2 : 1;
+  uint64_t tables = plot.number_type == kComplexValues ? 2 : 1;
   if (static_cast<uint64_t>(g.total_values) * sizeof(double) * tables > in.remaining)
     return kReadNotDataFile;
   plot.values_per_block = g.values_per_block;
   plot.block_count = g.block_count;
   ReadResult r = read_blocks(in, g, plot.real_blocks);
-  if (r == kReadOk && plot.number_type == 8) r = read_blocks(in, g, plot.imag_blocks);
+  if (r == kReadOk && plot.number_type == kComplexValues) r = read_blocks(in, g, plot.imag_blocks);
   return r;
 }
 

@@ -2,7 +2,7 @@
 // symbols are user-interface texts and live in the string table.
 #include "units.h"
 
-
+#include "../base/ascii.h"
 #include "../base/text.h"
 #include "../resources/resource_ids.h"
 
@@ -30,18 +30,6 @@ const Unit *unit_named(const std::string &name) {
   for (const Unit &u : kUnits)
     if (name == u.name) return &u;
   return nullptr;
-}
-
-// ASCII case folding; the symbols' only non-ASCII byte (the degree sign) has no case.
-bool equal_ignoring_case(const std::string &a, const std::string &b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); i++) {
-    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -72,6 +60,7 @@ int dimension_for_unit_name(const std::string &name) {
 }
 
 int dimension_for_symbol(const std::string &symbol) {
+  // The symbols' only non-ASCII byte (the degree sign) has no case.
   for (const Unit &u : kUnits)
     if (equal_ignoring_case(symbol, load_text(u.symbol_id))) return u.dimension;
   return 0;

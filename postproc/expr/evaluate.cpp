@@ -21,9 +21,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "../base/messages.h"
 #include "../data/plot_model.h"
 #include "../resources/resource_ids.h"
-#include "../shell/errors.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 // without digits adds nothing to the value and is left out too ("2e-k" is stored as 2k):
 // followed by a sign it could not be told from a subtraction when read back.
 #include <cassert>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
 
+#include "../base/ascii.h"
 #include "../data/plot_model.h"
 #include "../data/units.h"
 #include "expression.h"
@@ -69,13 +69,9 @@ std::string constant_text(const char *number, size_t length) {
   std::string text(number, length);
   size_t i = 0;
   while (i < length && (text[i] == '+' || text[i] == '-')) i++;
-  while (i < length && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) i++;
-  if (i < length && strchr("EeDd", text[i])) {
-    size_t j = i + 1;
-    if (j < length && text[j] == '+') j++;
-    if (j < length && text[j] == '-') j++;
-    if (j >= length || text[j] < '0' || text[j] > '9') text.erase(i, j - i);
-  }
+  while (i < length && (is_ascii_digit(text[i]) || text[i] == '.')) i++;
+  NumberExponent exponent = read_exponent(text.c_str() + i);
+  if (exponent.length && !exponent.has_digits) text.erase(i, exponent.length);
   return text;
 }
 
@@ -84,15 +80,6 @@ void release_token(Token &t) {
   t.name = nullptr;
   free_expression(t.derivative_argument);
   t.derivative_argument = nullptr;
-}
-
-bool same_ignoring_case(const std::string &a, const char *b) {
-  size_t n = strlen(b);
-  if (a.size() != n) return false;
-  for (size_t i = 0; i < n; i++)
-    if (tolower(static_cast<unsigned char>(a[i])) != tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
 }
 
 bool copy_token(const Token &from, Token &to) {
@@ -272,7 +259,7 @@ bool rebind_variables(Expression *e) {
     if (t.code < 0 || !t.name) continue;
     std::string name, unit;
     if (t.code < variable_count() && variable_info(t.code, name, unit) &&
-        same_ignoring_case(name, t.name))
+        equal_ignoring_case(name, t.name))
       continue;
     int index = find_variable(t.name);
     if (index < 0) return false;

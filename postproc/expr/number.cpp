@@ -1,4 +1,4 @@
-// parse_number.
+// The number grammar and parse_number.
 //
 // The value is sign x mantissa x 10^(exponent + scale - fraction digits). The digits and the
 // decimal exponent are handed to strtod as one integer literal ("25e-7" for 2.5u), so the
@@ -12,6 +12,8 @@
 #include <new>
 #include <string>
 
+#include "../base/ascii.h"
+
 namespace {
 
 const long long kExponentClamp = 100000000;
@@ -20,41 +22,42 @@ bool is_separator(char c) {
   return c == ' ' || c == '\t' || c == '=' || c == '(' || c == ')' || c == ',' || c == ';';
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 long long clamp_exponent(long long e) {
   if (e > kExponentClamp) return kExponentClamp;
   if (e < -kExponentClamp) return -kExponentClamp;
   return e;
 }
 
-// The scale suffix at text[i]: its power of ten and length; MIL also multiplies by 25.4.
-struct Suffix {
-  int power;
-  size_t length;
-  bool mil;
-};
+}  // namespace
 
-Suffix read_suffix(const char *text, size_t i) {
-  switch (lower(text[i])) {
+NumberExponent read_exponent(const char *text) {
+  char letter = ascii_lower(text[0]);
+  if (letter != 'e' && letter != 'd') return {0, false, 0};
+  size_t i = 1;
+  if (text[i] == '+') i++;
+  bool negative = false;
+  if (text[i] == '-') negative = true, i++;
+  size_t digits = i;
+  long long value = 0;
+  while (is_ascii_digit(text[i])) value = clamp_exponent(value * 10 + (text[i++] - '0'));
+  return {i, i > digits, negative ? -value : value};
+}
+
+ScaleSuffix read_scale_suffix(const char *text) {
+  if (starts_with_ignoring_case(text, "meg")) return {6, 3, false};
+  if (starts_with_ignoring_case(text, "mil")) return {-6, 3, true};
+  switch (ascii_lower(text[0])) {
     case 'f': return {-15, 1, false};
     case 'p': return {-12, 1, false};
     case 'n': return {-9, 1, false};
     case 'u': return {-6, 1, false};
+    case 'm': return {-3, 1, false};
     case 'k': return {3, 1, false};
     case 'g': return {9, 1, false};
     case 't': return {12, 1, false};
-    case 'm':
-      if (lower(text[i + 1]) == 'e' && lower(text[i + 2]) == 'g') return {6, 3, false};
-      if (lower(text[i + 1]) == 'i' && lower(text[i + 2]) == 'l') return {-6, 3, true};
-      return {-3, 1, false};
     default: return {0, 0, false};
   }
 }
-
-}  // namespace
 
 NumberResult scan_number(const char *text, size_t &begin, size_t &end) {
   size_t i = 0;
@@ -63,38 +66,30 @@ NumberResult scan_number(const char *text, size_t &begin, size_t &end) {
   if (text[i] == '+') i++;
   bool negative = false;
   if (text[i] == '-') negative = true, i++;
-  if (!is_digit(text[i]) && text[i] != '.') return {0.0, kNumberMissing};
+  if (!is_ascii_digit(text[i]) && text[i] != '.') return {0.0, kNumberMissing};
 
   std::string literal;
   long long fraction_digits = 0;
   try {
-    while (is_digit(text[i])) literal += text[i++];
+    while (is_ascii_digit(text[i])) literal += text[i++];
     if (text[i] == '.') {
       i++;
-      while (is_digit(text[i])) literal += text[i++], fraction_digits++;
+      while (is_ascii_digit(text[i])) literal += text[i++], fraction_digits++;
     }
   } catch (const std::bad_alloc &) {
     return {0.0, kNumberNoMemory};
   }
 
-  long long exponent = 0;
-  char c = text[i];
-  if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-    i++;
-    if (text[i] == '+') i++;
-    bool exponent_negative = false;
-    if (text[i] == '-') exponent_negative = true, i++;
-    while (is_digit(text[i])) exponent = clamp_exponent(exponent * 10 + (text[i++] - '0'));
-    if (exponent_negative) exponent = -exponent;
-  }
-
-  Suffix suffix = read_suffix(text, i);
+  NumberExponent exponent = read_exponent(text + i);
+  i += exponent.length;
+  ScaleSuffix suffix = read_scale_suffix(text + i);
   i += suffix.length;
   end = i;
 
   double value = 0.0;
   if (!literal.empty()) {
-    long long power = clamp_exponent(exponent + suffix.power - clamp_exponent(fraction_digits));
+    long long power =
+        clamp_exponent(exponent.value + suffix.power - clamp_exponent(fraction_digits));
     try {
       literal += 'e';
       literal += std::to_string(power);

@@ -11,25 +11,21 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 
+#include "../base/ascii.h"
 #include "../data/plot_model.h"
 #include "expression.h"
 #include "tokenizer.h"
 
 namespace {
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // The code of a function-table name (ignoring case; functions without their "("), or 0.
 int32_t function_code(const char *word, size_t length) {
   for (int p = 1; p <= kFunctionTableSize; p++) {
-    const std::string &text = function_text(-p);
-    size_t n = text.size();
-    if (n > 1 && text[n - 1] == '(') n--;
-    if (n != length || n == 0) continue;
-    size_t i = 0;
-    while (i < n && lower(word[i]) == lower(text[i])) i++;
-    if (i == n) return -p;
+    std::string_view name = function_text(-p);
+    if (name.size() > 1 && name.back() == '(') name.remove_suffix(1);
+    if (!name.empty() && equal_ignoring_case(std::string_view(word, length), name)) return -p;
   }
   return 0;
 }

@@ -2,16 +2,18 @@
 //
 // Number tokens read every constant the builder stores (see expression.cpp): besides digits
 // with a scale suffix (10k, 2.5MEG, 1mil) they may begin with a point (.5) and carry an
-// exponent (1e-3, 2.5E+6k), as parse_number does. An exponent is only taken when it has
+// exponent (1e-3, 2.5E+6k), in the grammar of number.h. An exponent is only taken when it has
 // digits ("1e-'x'" stays 1e minus 'x' and is refused) and follows a mantissa with at most one
 // point, so "1.2.3" stays the single number token it always was. Before this widening those
 // texts were rejected, so no text that read before reads differently now.
 #include "tokenizer.h"
 
+#include "../base/ascii.h"
+#include "number.h"
+
 namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 bool is_delimiter(char c) {
   switch (c) {
@@ -23,8 +25,6 @@ bool is_delimiter(char c) {
   }
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 size_t quoted_end(const char *text, size_t i) {
   i++;
   while (text[i] && text[i] != '\'') i++;
@@ -33,30 +33,10 @@ size_t quoted_end(const char *text, size_t i) {
 
 size_t number_end(const char *text, size_t i) {
   int points = 0;
-  while (is_digit(text[i]) || text[i] == '.') points += text[i++] == '.';
-  char c = upper(text[i]);
-  if (points <= 1 && (c == 'E' || c == 'D')) {
-    size_t j = i + 1;
-    if (text[j] == '+') j++;
-    if (text[j] == '-') j++;
-    if (is_digit(text[j])) {
-      while (is_digit(text[j])) j++;
-      i = j;
-      c = upper(text[i]);
-    }
-  }
-  switch (c) {
-    case 'F': case 'G': case 'K': case 'N': case 'P': case 'T': case 'U':
-      return i + 1;
-    case 'M': {
-      char a = upper(text[i + 1]);
-      char b = a ? upper(text[i + 2]) : '\0';
-      if ((a == 'E' && b == 'G') || (a == 'I' && b == 'L')) return i + 3;
-      return i + 1;
-    }
-    default:
-      return i;
-  }
+  while (is_ascii_digit(text[i]) || text[i] == '.') points += text[i++] == '.';
+  NumberExponent exponent = read_exponent(text + i);
+  if (points <= 1 && exponent.has_digits) i += exponent.length;
+  return i + read_scale_suffix(text + i).length;
 }
 
 size_t word_end(const char *text, size_t i) {
@@ -75,7 +55,7 @@ bool next_text_token(const char *text, size_t &pos, TextToken &token) {
   if (c == '\'') {
     token.kind = kTextQuoted;
     end = quoted_end(text, pos);
-  } else if (is_digit(c) || c == '.') {
+  } else if (is_ascii_digit(c) || c == '.') {
     token.kind = kTextNumber;
     end = number_end(text, pos);
   } else {

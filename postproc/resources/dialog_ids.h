@@ -2,6 +2,8 @@
 // the code that runs them.
 #pragma once
 
+#include "image_ids.h"
+
 // "Select Current Plot".
 #define IDD_SELECT_PLOT 400
 #define IDC_PLOT_LIST 410
@@ -31,11 +33,10 @@
 #define IDC_WELCOME_LAST_DATA_FILE 2705
 #define IDC_WELCOME_DONT_SHOW 2706
 
-// About box; bitmap 4 is its logo.
+// About box; its logo is the bitmap IDB_ABOUT_LOGO.
 #define IDD_ABOUT 300
 #define IDC_ABOUT_MEMORY 301
 #define IDC_ABOUT_EXTRA 302
 #define IDC_ABOUT_VERSION 303
 #define IDC_ABOUT_COPYRIGHT 304
 #define IDC_ABOUT_PLATFORMS 305
-#define IDB_ABOUT_LOGO 4

@@ -1,6 +1,11 @@
 // Resource and string ids of the postprocessor, shared by the resource script and the code.
 #pragma once
 
+// Menus and keys.
+#define IDR_MENU_BAR 1
+#define IDR_ACCELERATORS 1
+#define IDR_CHILD_CONTEXT_MENUS 7 /* popup 0 for graph windows, popup 1 for table windows */
+
 // Message texts.
 #define IDS_CANT_OPEN_FILE 1
 #define IDS_INITIAL_DATA_FILE 6

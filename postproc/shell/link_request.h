@@ -6,9 +6,10 @@
 #include <vector>
 
 // The three link messages, WM_APP+5..7.
-const unsigned kLinkOneGraph = 0x8000 + 5;      // one graph, one trace per index
-const unsigned kLinkGraphPerIndex = 0x8000 + 6; // one graph per index
-const unsigned kLinkGroups = 0x8000 + 7;        // counted groups, one graph per group
+const unsigned kAppMessageBase = 0x8000;                // the platform's WM_APP
+const unsigned kLinkOneGraph = kAppMessageBase + 5;      // one graph, one trace per index
+const unsigned kLinkGraphPerIndex = kAppMessageBase + 6; // one graph per index
+const unsigned kLinkGroups = kAppMessageBase + 7;        // counted groups, one graph per group
 
 const size_t kLinkTextLimit = 1023;
 const size_t kLinkIndexLimit = 128;

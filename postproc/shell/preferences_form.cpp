@@ -2,8 +2,9 @@
 // tables in the record's order, so that the six fonts are handled by one loop each way.
 #include "preferences_form.h"
 
-#include <cctype>
 #include <climits>
+
+#include "../base/ascii.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ bool parse_signed(const std::string &text, int32_t &value) {
   if (i == end) return false;
   long long magnitude = 0;
   for (; i < end; i++) {
-    if (!isdigit(static_cast<unsigned char>(text[i]))) return false;
+    if (!is_ascii_digit(text[i])) return false;
     magnitude = magnitude * 10 + (text[i] - '0');
     if (magnitude > static_cast<long long>(INT32_MAX) + 1) return false;
   }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "commands.h"
+
 namespace {
 
 Settings g_settings = default_settings();
@@ -72,7 +74,7 @@ int find_recent(const std::string &path) {
 void set_recent_item_texts() {
   if (!g_menu.set_item_text) return;
   for (int i = 0; i < g_settings.recent_count; ++i)
-    g_menu.set_item_text(kFirstRecentFileId + i, g_settings.recent[i]);
+    g_menu.set_item_text(kCmdRecentFile1 + i, g_settings.recent[i]);
 }
 
 }  // namespace
@@ -146,7 +148,7 @@ void load_settings() {
     std::string path;
     if (!read_text(name, kPathWidth, path) || path.empty()) continue;
     if (g_settings.recent_count == 0 && g_menu.append_separator) g_menu.append_separator();
-    if (g_menu.append_item) g_menu.append_item(kFirstRecentFileId + g_settings.recent_count, path);
+    if (g_menu.append_item) g_menu.append_item(kCmdRecentFile1 + g_settings.recent_count, path);
     g_settings.recent[g_settings.recent_count++] = path;
   }
 }
@@ -174,7 +176,7 @@ void mru_add(std::string &path) {
   if (g_settings.recent_count == 0 && g_menu.append_separator) g_menu.append_separator();
   if (g_settings.recent_count < kRecentFileCount) {
     if (g_menu.append_item)
-      g_menu.append_item(kFirstRecentFileId + g_settings.recent_count, path);
+      g_menu.append_item(kCmdRecentFile1 + g_settings.recent_count, path);
     ++g_settings.recent_count;
   }
   set_recent_item_texts();
@@ -193,14 +195,14 @@ void mru_promote(std::string &path) {
 }
 
 void mru_remove(int command_id) {
-  int index = command_id - kFirstRecentFileId;
+  int index = command_id - kCmdRecentFile1;
   int count = g_settings.recent_count;
   if (index < 0 || index >= count) return;   // not a recent-file item: nothing to remove
   if (g_menu.remove_item)
-    for (int i = index; i < count; ++i) g_menu.remove_item(kFirstRecentFileId + i);
+    for (int i = index; i < count; ++i) g_menu.remove_item(kCmdRecentFile1 + i);
   for (int i = index; i < count - 1; ++i) {
     g_settings.recent[i] = g_settings.recent[i + 1];
-    if (g_menu.append_item) g_menu.append_item(kFirstRecentFileId + i, g_settings.recent[i]);
+    if (g_menu.append_item) g_menu.append_item(kCmdRecentFile1 + i, g_settings.recent[i]);
   }
   g_settings.recent[count - 1].clear();
   g_settings.recent_count = count - 1;

@@ -6,7 +6,8 @@
 // small tables of functions so that this half stays portable: the Win32 half installs the
 // registry and the real menu, native tests install an in-memory store and a recording menu.
 // Invariant: recent[0 .. recent_count-1] are non-empty, distinct and shown as menu items
-// 10010 .. 10010+recent_count-1 behind one separator; recent[5] is the spare slot.
+// kCmdRecentFile1 .. kCmdRecentFile1+recent_count-1 behind one separator; recent[5] is the
+// spare slot.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,6 @@ const size_t kFaceNameWidth = 63;
 const size_t kPathWidth = 511;
 const size_t kPlacementWidth = 255;
 const int kRecentFileCount = 5;
-const int kFirstRecentFileId = 10010;
 
 // Frame placement in the platform's terms (show states 1 normal, 2 minimized, 3 maximized).
 struct WindowPlacement {

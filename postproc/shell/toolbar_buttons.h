@@ -5,8 +5,7 @@
 const int kToolbarEntryCount = 16;
 const int kToolbarImageCount = 10;
 const int kToolbarControlId = 3242;
-const int kToolbarBitmapId = 10012;
-const int kToolbarImageSize = 16;  // images and buttons are 16 x 16
+const int kToolbarImageSize = 16;  // images and buttons are 16 x 16; the strip is IDB_TOOLBAR
 
 struct ToolbarEntry {
   int image;       // index into the toolbar bitmap; -1 for a separator

@@ -22,19 +22,24 @@ struct AppState {
   bool cursors_shown;
   bool add_text_mode;
   HWND cursor_window;            // the modeless cursor window, when open
-  HCURSOR graph_cursor;          // resource cursor 6
+  HCURSOR graph_cursor;          // IDC_GRAPH_CROSSHAIR
   // The last link request whose data file loaded, kept for the graph builder.
   std::optional<LinkRequest> link_request;
 };
 
 AppState &app();
 
-// Child window words.
-const int kChildKindWord = 0;
-const int kChildContentWord = 4;
-const int kChildPlotWord = 8;
-const int kMdiClientId = 3244;
-const int kFirstMdiChildId = 16100;
+// Window words are pointer-sized, so that those holding pointers (the frame's settings
+// record, a child's content) are whole in the 64-bit build too; in the 32-bit build they are
+// the platform's 4-byte words. Read and write them with Get/SetWindowLongPtrA.
+constexpr int window_word(int index) { return index * static_cast<int>(sizeof(LONG_PTR)); }
+
+const int kFrameSettingsWord = window_word(0);
+const int kChildKindWord = window_word(0);      // ChildKind
+const int kChildContentWord = window_word(1);   // the graph, or the table's grid; null until made
+const int kChildPlotWord = window_word(2);      // the plot index shown, -1 for none
+const int kTableSpareWord = window_word(3);     // table windows only; always 0
+const int kMdiClientId = 3244;   // the MDI children's ids start at kCmdFirstWindowEntry
 
 // Hides the MDI client and destroys every child (icon titles excepted); the caller shows the
 // client again.

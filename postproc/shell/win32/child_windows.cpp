@@ -6,11 +6,24 @@
 // reads of them.
 #include <windows.h>
 
+#include "../../resources/image_ids.h"
+#include "../../resources/resource_ids.h"
 #include "../commands.h"
 #include "app.h"
 #include "status_bar.h"
 
 namespace {
+
+// Extra window bytes of each class: the words the shell knows are pointer-sized; what a class
+// keeps beyond them (the graph window's 26 bytes, the text and cursor windows' own) is its
+// owner's fixed-size layout. The 32-bit sizes are 4, 38, 16, 32 and 8 bytes.
+const int kFrameExtraBytes = window_word(1);
+const int kGraphExtraBytes = window_word(3) + 26;
+const int kTableExtraBytes = window_word(4);
+const int kTextExtraBytes = 32;
+const int kCursorExtraBytes = 8;
+
+const int kTableContextPopup = 1;   // of IDR_CHILD_CONTEXT_MENUS
 
 // What every MDI child does alike: keep the active child up to date, then the default.
 LRESULT child_default(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -24,9 +37,9 @@ LRESULT child_default(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void set_child_words(HWND hwnd, int kind, int plot_index) {
-  SetWindowLongA(hwnd, kChildKindWord, kind);
-  SetWindowLongA(hwnd, kChildContentWord, 0);
-  SetWindowLongA(hwnd, kChildPlotWord, plot_index);
+  SetWindowLongPtrA(hwnd, kChildKindWord, kind);
+  SetWindowLongPtrA(hwnd, kChildContentWord, 0);
+  SetWindowLongPtrA(hwnd, kChildPlotWord, plot_index);
 }
 
 LRESULT CALLBACK graph_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -49,9 +62,10 @@ void show_table_context_menu(HWND hwnd, LPARAM lparam) {
     at = {10, 10};
     ClientToScreen(hwnd, &at);
   }
-  HMENU menu = LoadMenuA(app().instance, MAKEINTRESOURCEA(7));
+  HMENU menu = LoadMenuA(app().instance, MAKEINTRESOURCEA(IDR_CHILD_CONTEXT_MENUS));
   if (!menu) return;
-  TrackPopupMenu(GetSubMenu(menu, 1), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+  TrackPopupMenu(GetSubMenu(menu, kTableContextPopup), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y,
+                 0, hwnd, nullptr);
   DestroyMenu(menu);
 }
 
@@ -59,7 +73,7 @@ LRESULT CALLBACK table_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
   switch (message) {
     case WM_CREATE:
       set_child_words(hwnd, kTableWindow, -1);
-      SetWindowLongA(hwnd, 12, 0);
+      SetWindowLongPtrA(hwnd, kTableSpareWord, 0);
       break;
     case WM_CONTEXTMENU:
       show_table_context_menu(hwnd, lparam);
@@ -73,7 +87,7 @@ struct ClassSpec {
   WNDPROC procedure;
   UINT style;
   int extra;
-  int icon;            // 0: none
+  int icon;            // resource id; 0: none
   bool arrow;
   HBRUSH background;
 };
@@ -94,28 +108,28 @@ bool register_class(HINSTANCE instance, const ClassSpec &spec) {
 }  // namespace
 
 bool register_window_classes(HINSTANCE instance) {
-  const UINT redraw = CS_HREDRAW | CS_VREDRAW;
+  const UINT clicks = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   WNDCLASSA frame{};
   frame.lpfnWndProc = frame_proc;
-  frame.cbWndExtra = 4;   // the settings record
+  frame.cbWndExtra = kFrameExtraBytes;   // the settings record
   frame.hInstance = instance;
-  frame.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  frame.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
   frame.hCursor = LoadCursor(nullptr, IDC_ARROW);
   frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  frame.lpszMenuName = MAKEINTRESOURCEA(1);
+  frame.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU_BAR);
   frame.lpszClassName = "AppFrame";
   if (!RegisterClassA(&frame)) return false;
   const ClassSpec children[] = {
-    {"ChildGraph", graph_proc, redraw | CS_DBLCLKS, 38, 2, false, white},
-    {"ChildTable", table_proc, redraw | CS_DBLCLKS, 16, 3, true, white},
-    {"Text", DefWindowProcA, redraw | CS_DBLCLKS, 32, 3, false, white},
-    {"Cursor", DefWindowProcA, 0, 8, 0, true, nullptr},
+    {"ChildGraph", graph_proc, clicks, kGraphExtraBytes, IDI_GRAPH_WINDOW, false, white},
+    {"ChildTable", table_proc, clicks, kTableExtraBytes, IDI_TABLE_WINDOW, true, white},
+    {"Text", DefWindowProcA, clicks, kTextExtraBytes, IDI_TABLE_WINDOW, false, white},
+    {"Cursor", DefWindowProcA, 0, kCursorExtraBytes, 0, true, nullptr},
   };
   for (const ClassSpec &spec : children)
     if (!register_class(instance, spec)) return false;
   if (!register_status_class(instance)) return false;
-  app().graph_cursor = LoadCursorA(instance, MAKEINTRESOURCEA(6));
+  app().graph_cursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_GRAPH_CROSSHAIR));
   return true;
 }
 

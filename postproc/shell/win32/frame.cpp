@@ -8,7 +8,6 @@
 #include "../../data/plot_model.h"
 #include "../commands.h"
 #include "../settings.h"
-#include "../status.h"
 #include "app.h"
 #include "font_list_win32.h"
 #include "settings_registry.h"
@@ -39,7 +38,7 @@ void build_device_font_list() {
 HWND create_mdi_client(HWND frame) {
   CLIENTCREATESTRUCT ccs{};
   ccs.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
-  ccs.idFirstChild = kFirstMdiChildId;
+  ccs.idFirstChild = kCmdFirstWindowEntry;
   return CreateWindowA("MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
                        0, 0, 0, 0, frame, reinterpret_cast<HMENU>(kMdiClientId), app().instance, &ccs);
 }
@@ -47,9 +46,9 @@ HWND create_mdi_client(HWND frame) {
 void on_create(HWND frame) {
   app().frame = frame;
   install_win32_ui(frame);
-  SetWindowLongPtrA(frame, 0, reinterpret_cast<LONG_PTR>(&settings()));
+  SetWindowLongPtrA(frame, kFrameSettingsWord, reinterpret_cast<LONG_PTR>(&settings()));
   install_registry_settings_store();
-  app().file_menu = GetSubMenu(GetMenu(frame), 0);
+  app().file_menu = GetSubMenu(GetMenu(frame), file_menu_position(false));
   install_file_menu(frame, app().file_menu);
   load_settings();
   build_device_font_list();
@@ -127,9 +126,9 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
     case WM_DROPFILES:
       on_drop_files(reinterpret_cast<HDROP>(wparam));
       return 0;
-    case WM_APP + 5:
-    case WM_APP + 6:
-    case WM_APP + 7:
+    case kLinkOneGraph:
+    case kLinkGraphPerIndex:
+    case kLinkGroups:
       handle_link_message(message);
       return 0;
     case WM_CLOSE:

@@ -21,7 +21,7 @@ void open_recent_file(int command_id);
 
 namespace {
 
-int child_kind(HWND child) { return GetWindowLongA(child, kChildKindWord); }
+int child_kind(HWND child) { return static_cast<int>(GetWindowLongPtrA(child, kChildKindWord)); }
 
 void forward_to_active_child(WPARAM wparam, LPARAM lparam) {
   if (app().active_child) SendMessageA(app().active_child, WM_COMMAND, wparam, lparam);
@@ -54,14 +54,14 @@ void preferences() {
 
 void add_plot() {
   // The "Add Plot" dialog belongs to trace creation; it needs a vector plot.
-  if (plot_count() < 1 || current_plot_kind() != 1) return;
+  if (plot_count() < 1 || current_plot_kind() != kPlotVector) return;
 }
 
 MenuContext menu_context() {
   MenuContext c{};
   c.cursors_shown = app().cursors_shown;
   c.data_loaded = data_loaded();
-  c.current_plot_is_vector = current_plot_kind() == 1;
+  c.current_plot_is_vector = current_plot_kind() == kPlotVector;
   c.plot_count = plot_count();
   c.printer_available = printer_available();
   HWND child = app().active_child;
@@ -70,7 +70,7 @@ MenuContext menu_context() {
   if (child) {
     c.child_kind = child_kind(child);
     c.child_minimized = IsIconic(child) != 0;
-    c.has_graph = GetWindowLongA(child, kChildContentWord) != 0;
+    c.has_graph = GetWindowLongPtrA(child, kChildContentWord) != 0;
     c.add_text_mode = app().add_text_mode;
   }
   return c;

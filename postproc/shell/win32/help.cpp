@@ -12,6 +12,7 @@
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI *)(HWND, LPCSTR, UINT, DWORD_PTR);
+const WORD kHtmlHelpOrdinal = 14;   // the viewer's entry point
 const UINT kDisplayTopic = 0;
 const char kControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 
@@ -34,7 +35,7 @@ HtmlHelpFunction find_viewer() {
   HMODULE library = path.empty() ? nullptr : LoadLibraryA(path.c_str());
   if (!library) library = LoadLibraryA("hhctrl.ocx");
   if (!library) return nullptr;
-  FARPROC entry = GetProcAddress(library, MAKEINTRESOURCEA(14));
+  FARPROC entry = GetProcAddress(library, MAKEINTRESOURCEA(kHtmlHelpOrdinal));
   return reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void *>(entry));
 }
 

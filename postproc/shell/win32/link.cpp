@@ -7,6 +7,8 @@
 #include "../link_request.h"
 #include "app.h"
 
+static_assert(kAppMessageBase == WM_APP, "the simulator's messages count from WM_APP");
+
 namespace {
 
 // The clipboard text, at most kLinkTextLimit characters; false when the clipboard is busy

@@ -3,13 +3,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../../base/status.h"
 #include "../../base/text.h"
 #include "../../data/plot_list.h"
 #include "../../expr/expression.h"
 #include "../../resources/resource_ids.h"
 #include "../command_line.h"
+#include "../commands.h"
 #include "../settings.h"
-#include "../status.h"
 #include "app.h"
 #include "settings_registry.h"
 #include "status_bar.h"
@@ -51,10 +52,10 @@ void offer_welcome() {
       break;
     }
     case WelcomeChoice::ExistingGraph:
-      PostMessageA(app().frame, WM_COMMAND, 10015, 0);
+      PostMessageA(app().frame, WM_COMMAND, kCmdOpenGraphFile, 0);
       break;
     case WelcomeChoice::ExistingDataFile:
-      PostMessageA(app().frame, WM_COMMAND, 10001, 0);
+      PostMessageA(app().frame, WM_COMMAND, kCmdOpenDataFile, 0);
       break;
     case WelcomeChoice::Cancelled:
       break;
@@ -80,12 +81,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   app().instance = instance;
   if (!previous && !register_window_classes(instance)) return 0;
   reset_plot_list();
-  load_status_messages(status_bar());
   load_function_table();
 
   HWND frame = create_frame(instance);
   if (!frame || !app().mdi_client) return 0;
-  app().accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
+  app().accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   if (!app().accelerators) return 0;
   set_status(kStatusNoDataFile);
   show_frame(frame, show_command);

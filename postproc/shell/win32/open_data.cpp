@@ -2,8 +2,7 @@
 // file, link message, welcome dialog), and the recent-file entries of the File menu.
 #include <windows.h>
 
-#include <cctype>
-
+#include "../../base/ascii.h"
 #include "../../base/text.h"
 #include "../../data/load.h"
 #include "../../data/plot_model.h"
@@ -33,11 +32,7 @@ void promote_loaded_file() {
 }
 
 bool is_graph_file_extension(const std::string &path, size_t dot) {
-  if (path.size() < dot + 4) return false;
-  const char *upg = "upg";
-  for (int i = 0; i < 3; ++i)
-    if (std::tolower(static_cast<unsigned char>(path[dot + 1 + i])) != upg[i]) return false;
-  return true;
+  return starts_with_ignoring_case(path.c_str() + dot + 1, "upg");
 }
 
 }  // namespace

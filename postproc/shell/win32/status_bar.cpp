@@ -5,12 +5,16 @@
 // shown, so that tools reading windows (and accessibility) see the message too.
 #include "status_bar.h"
 
-#include "../errors.h"
+#include "../../base/messages.h"
 #include "../status.h"
 
 const char kStatusClass[] = "Status";
 
 namespace {
+
+// Termination codes: the bar could not get its drawing objects, or its window.
+const int kStatusObjectsOutOfMemory = 1600;
+const int kStatusWindowOutOfMemory = 1601;
 
 const COLORREF kGrey = RGB(128, 128, 128);
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -93,7 +97,6 @@ bool register_status_class(HINSTANCE instance) {
 
 void create_status_bar(HWND frame) {
   StatusBar &bar = status_bar();
-  load_status_messages(bar);
   RECT client;
   GetClientRect(frame, &client);
   place_status_bar(bar, client.right, client.bottom);
@@ -101,11 +104,11 @@ void create_status_bar(HWND frame) {
                          OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
                          VARIABLE_PITCH | FF_SWISS, "Helv");
   bar.background = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  if (!bar.font || !bar.background) out_of_memory(1600);
+  if (!bar.font || !bar.background) out_of_memory(kStatusObjectsOutOfMemory);
   HWND hwnd = CreateWindowA(kStatusClass, nullptr, WS_CHILD, 0, bar.top, bar.width, bar.height,
                             frame, nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(frame, GWLP_HINSTANCE)),
                             nullptr);
-  if (!hwnd) out_of_memory(1601);
+  if (!hwnd) out_of_memory(kStatusWindowOutOfMemory);
   bar.window = hwnd;
 }
 
@@ -132,6 +135,12 @@ void destroy_status_bar() {
   if (bar.font) DeleteObject(static_cast<HFONT>(bar.font));
   if (bar.background) DeleteObject(static_cast<HBRUSH>(bar.background));
   bar = StatusBar{};
+}
+
+int show_status_text(int code, const char *shown) {
+  int previous = keep_status(status_bar(), code, shown);
+  if (previous >= 0) redraw_status_text();
+  return previous;
 }
 
 void redraw_status_text() {

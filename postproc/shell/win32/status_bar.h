@@ -14,5 +14,7 @@ void layout_status_bar(HWND frame);
 // The bar's top edge; the MDI client ends there while the bar is shown.
 int status_bar_top();
 void destroy_status_bar();
-// Draws the shown text at once (set_status does not wait for a paint message).
+// The entry of the user-interface table behind set_status: keeps the text in the record and
+// draws it at once (it does not wait for a paint message).
+int show_status_text(int code, const char *shown);
 void redraw_status_text();

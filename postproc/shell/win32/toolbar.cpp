@@ -8,8 +8,9 @@
 
 #include <string>
 
-#include "base/text.h"
-#include "shell/toolbar_buttons.h"
+#include "../../base/text.h"
+#include "../../resources/image_ids.h"
+#include "../toolbar_buttons.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ HWND create_toolbar(HWND frame) {
   }
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(frame, GWLP_HINSTANCE));
   toolbar = CreateToolbarEx(frame, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS,
-                            kToolbarControlId, kToolbarImageCount, instance, kToolbarBitmapId,
+                            kToolbarControlId, kToolbarImageCount, instance, IDB_TOOLBAR,
                             buttons, kToolbarEntryCount, kToolbarImageSize, kToolbarImageSize,
                             kToolbarImageSize, kToolbarImageSize, sizeof(TBBUTTON));
   return toolbar;

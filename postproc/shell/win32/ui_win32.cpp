@@ -27,6 +27,6 @@ void install_win32_ui(HWND frame) {
   UiHooks &hooks = ui_hooks();
   hooks.message_box = message_box;
   hooks.fatal_exit = fatal_exit;
-  hooks.status_changed = redraw_status_text;
+  hooks.show_status = show_status_text;
   hooks.frame_window = frame_window;
 }

@@ -1,4 +1,4 @@
-// Installs the Windows message box, fatal exit and status drawing into the UI table.
+// Installs the Windows message box, fatal exit and status bar into the UI table.
 #pragma once
 
 #include <windows.h>

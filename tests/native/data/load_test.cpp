@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "base/status.h"
 #include "data/load.h"
 #include "data/plot_list.h"
 #include "data/plot_model.h"
 #include "result_writer.h"
-#include "shell/status.h"
 #include "support/fake_ui.h"
 
 namespace {
@@ -47,7 +47,7 @@ TEST_F(Load, SuccessShowsThePathAndKeepsEveryPlot) {
   ASSERT_EQ(ui.statuses.size(), 2u);
   EXPECT_EQ(ui.statuses[0], "Reading Data File, Please Wait...");
   EXPECT_EQ(ui.statuses[1], "Data File: " + path);
-  EXPECT_EQ(status_bar().code, kStatusDataFile);
+  EXPECT_EQ(ui.status_code, kStatusDataFile);
   EXPECT_TRUE(ui.messages.empty());
 }
 

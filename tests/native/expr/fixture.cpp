@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "base/cformat.h"
-#include "base/ui.h"
 #include "data/load.h"
 #include "data/plot_list.h"
 #include "data/plot_model.h"
@@ -12,19 +11,9 @@
 
 namespace {
 
-int record_message(WindowHandle, const char *text, const char *caption, unsigned flags) {
-  ExprTest::shown_messages().push_back({text ? text : "", caption ? caption : "", flags});
-  return kIdOk;
-}
-
 int file_number = 0;
 
 }  // namespace
-
-std::vector<ShownMessage> &ExprTest::shown_messages() {
-  static std::vector<ShownMessage> messages;
-  return messages;
-}
 
 SamplePlot make_plot(const std::vector<SampleVariable> &variables, const std::vector<double> &real,
                      const std::vector<double> &imag) {
@@ -42,17 +31,11 @@ SamplePlot make_plot(const std::vector<SampleVariable> &variables, const std::ve
 }
 
 void ExprTest::SetUp() {
-  reset_ui_hooks();
-  ui_hooks().message_box = record_message;
-  shown_messages().clear();
   clear_evaluation_warnings();
   reset_plot_list();
 }
 
-void ExprTest::TearDown() {
-  clear_plot_list();
-  reset_ui_hooks();
-}
+void ExprTest::TearDown() { clear_plot_list(); }
 
 void ExprTest::load(const std::vector<SamplePlot> &plots) {
   std::string path = ::testing::TempDir() + "expr_test_" + std::to_string(getpid()) + "_" +

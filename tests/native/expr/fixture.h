@@ -1,5 +1,5 @@
 // Shared helpers of the expression tests: small plots written with the result writer and
-// loaded as the program loads them, and a message box that records what it was asked to show.
+// loaded as the program loads them, and the recording user interface.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,12 +9,7 @@
 
 #include "expr/expression.h"
 #include "result_writer.h"
-
-struct ShownMessage {
-  std::string text;
-  std::string caption;
-  unsigned flags;
-};
+#include "support/fake_ui.h"
 
 // Unit indices of the result file.
 enum { kVoltage = 0, kCurrent = 1, kTime = 2, kFrequency = 3, kPower = 7 };
@@ -40,7 +35,8 @@ class ExprTest : public ::testing::Test {
   // function-table texts, D[...] for a derivative argument.
   static std::string postfix(const Expression *e);
 
- public:
   // Every message box shown since SetUp (and since the last load).
-  static std::vector<ShownMessage> &shown_messages();
+  std::vector<ShownMessage> &shown_messages() { return ui.messages; }
+
+  FakeUi ui;
 };

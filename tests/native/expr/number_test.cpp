@@ -103,4 +103,47 @@ TEST(ParseNumber, ScanTellsTheCharactersThatMakeTheNumber) {
   }
 }
 
+// The grammar's pieces, as the tokenizer and the reader both take them.
+TEST(NumberGrammar, ExponentsWithAndWithoutDigits) {
+  struct Case {
+    const char *text;
+    size_t length;
+    bool has_digits;
+    long long value;
+  } const cases[] = {
+      {"e3", 2, true, 3},      {"E+3", 3, true, 3},    {"d-12", 4, true, -12},
+      {"D+-7x", 4, true, -7},  {"e", 1, false, 0},     {"e-k", 2, false, 0},
+      {"e-+3", 2, false, 0},   {"k", 0, false, 0},     {"", 0, false, 0},
+      {"3", 0, false, 0},      {"e99999999999999999999", 21, true, 100000000},
+      {"e-99999999999999999999", 22, true, -100000000},
+  };
+  for (const Case &c : cases) {
+    NumberExponent e = read_exponent(c.text);
+    EXPECT_EQ(e.length, c.length) << c.text;
+    EXPECT_EQ(e.has_digits, c.has_digits) << c.text;
+    EXPECT_EQ(e.value, c.value) << c.text;
+  }
+}
+
+TEST(NumberGrammar, ScaleSuffixes) {
+  struct Case {
+    const char *text;
+    int power;
+    size_t length;
+    bool mil;
+  } const cases[] = {
+      {"f", -15, 1, false},  {"P", -12, 1, false}, {"n", -9, 1, false},    {"U", -6, 1, false},
+      {"m", -3, 1, false},   {"K", 3, 1, false},   {"g", 9, 1, false},     {"T", 12, 1, false},
+      {"MEG", 6, 3, false},  {"mEgA", 6, 3, false}, {"MIL", -6, 3, true},  {"mils", -6, 3, true},
+      {"ME", -3, 1, false},  {"mi", -3, 1, false},  {"x", 0, 0, false},    {"", 0, 0, false},
+      {"e", 0, 0, false},    {"µ", 0, 0, false},   // the micro sign is not a suffix
+  };
+  for (const Case &c : cases) {
+    ScaleSuffix s = read_scale_suffix(c.text);
+    EXPECT_EQ(s.power, c.power) << c.text;
+    EXPECT_EQ(s.length, c.length) << c.text;
+    EXPECT_EQ(s.mil, c.mil) << c.text;
+  }
+}
+
 }  // namespace

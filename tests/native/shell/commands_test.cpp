@@ -73,7 +73,7 @@ TEST(MenuBar, HasSevenPopupsWithWindowSixthAndUniqueIds) {
   EXPECT_EQ(ids.size(), 43u);
 }
 
-TEST(MenuBar, TextsTheDesignQuotes) {
+TEST(MenuBar, ItemTextsCarryTheirMnemonicAndKey) {
   std::map<int, std::string> text;
   for (const MenuEntry &e : menu_bar())
     if (e.id > 0) text[e.id] = e.text;
@@ -88,7 +88,7 @@ TEST(MenuBar, TextsTheDesignQuotes) {
   EXPECT_EQ(text[10001], "&Open Datafile...\tCtrl+O");
 }
 
-TEST(MenuBar, AcceleratorsAreTheDesignsKeys) {
+TEST(MenuBar, EveryAcceleratorWithItsModifiersAndKey) {
   const unsigned C = kKeyCtrl, S = kKeyShift, A = kKeyAlt;
   std::map<int, Accelerator> want = {
     {10001, {C, 'O'}}, {10002, {C, 'R'}}, {10004, {C, 'S'}}, {10006, {A, 0x73}},

@@ -1,6 +1,7 @@
 // The toolbar's entries: order, separators and the images they take from the strip.
 #include <gtest/gtest.h>
 
+#include "resources/image_ids.h"
 #include "shell/toolbar_buttons.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST(ToolbarEntries, EveryImageOnceAndNoCommandTwice) {
 
 TEST(ToolbarEntries, ControlAndBitmap) {
   EXPECT_EQ(kToolbarControlId, 3242);
-  EXPECT_EQ(kToolbarBitmapId, 10012);
+  EXPECT_EQ(IDB_TOOLBAR, 10012);
   EXPECT_EQ(kToolbarImageSize, 16);
 }
 

@@ -16,11 +16,11 @@ struct ShownMessage {
 
 class FakeUi {
  public:
-  FakeUi();    // installs itself; the status bar gets a stand-in window and its messages
-  ~FakeUi();   // puts the defaults back and removes the status window
+  FakeUi();    // installs itself; the status bar shows "Data File: None" (code 1)
+  ~FakeUi();   // puts the defaults back
 
   std::vector<ShownMessage> messages;
-  int status_redraws = 0;
-  std::vector<std::string> statuses;   // the status bar's text at every redraw
+  std::vector<std::string> statuses;   // every text the status bar was given, in order
+  int status_code;                     // the code the status bar shows
   int answer = kIdOk;   // what the next message boxes return
 };

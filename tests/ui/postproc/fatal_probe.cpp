@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/errors.h"
+#include "base/messages.h"
 #include "shell/win32/ui_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {

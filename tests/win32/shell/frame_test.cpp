@@ -190,8 +190,8 @@ TEST_F(Frame, MenuFollowsTheActiveTableWindow) {
   HWND table = add_table_child();
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(app().active_child, table);
-  EXPECT_EQ(GetWindowLongA(table, 0), 0);    // kind: table
-  EXPECT_EQ(GetWindowLongA(table, 8), -1);   // no plot
+  EXPECT_EQ(GetWindowLongPtrA(table, kChildKindWord), kTableWindow);
+  EXPECT_EQ(GetWindowLongPtrA(table, kChildPlotWord), -1);   // no plot
   CheckMenuItem(GetMenu(frame), kCmdZoom, MF_BYCOMMAND | MF_CHECKED);
   SendMessageA(frame, WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(frame)), 0);
   EXPECT_TRUE(menu_state(kCmdZoom) & MF_GRAYED);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/errors.h"
+#include "base/messages.h"
 #include "shell/win32/ui_win32.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/errors.h"
+#include "base/messages.h"
 #include "support/fake_ui.h"
 
 namespace {
@@ -46,6 +46,24 @@ TEST(ShowMessage, MissingStringShowsEmpty) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "");
   EXPECT_EQ(ui.messages[0].caption, "Ulmo-Postprocessor");
+}
+
+TEST(AskYesNo, IsAQuestionWithItsValuesAndTrueOnlyForYes) {
+  FakeUi ui;
+  ui.answer = kIdYes;
+  EXPECT_TRUE(ask_yes_no(&window_stand_in, 1903, "C:\\sim\\amp.out"));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Could not find data file C:\\sim\\amp.out that is referenced in the graph file. Do "
+            "you want to browse for a data file?");
+  EXPECT_EQ(ui.messages[0].caption, "Ulmo-Postprocessor");
+  EXPECT_EQ(ui.messages[0].owner, &window_stand_in);
+  EXPECT_EQ(ui.messages[0].flags, 0x24u);   // question icon, Yes and No
+  ui.answer = kIdNo;
+  EXPECT_FALSE(ask_yes_no(nullptr, 1903, "x"));
+  ui.answer = kIdOk;   // a box closed some other way is no "Yes"
+  EXPECT_FALSE(ask_yes_no(nullptr, 1903, "x"));
+  EXPECT_EQ(ui.messages.size(), 3u);
 }
 
 // The fatal routines end the process; their message goes to stderr in the child so the

@@ -1,2 +1,0 @@
-// The lowest layer; includes nothing of the others.
-#pragma once
