@@ -1,8 +1,11 @@
 // load_data_file.
 //
 // The file carries no mark of its layout, so the wide reading is tried first and the narrow
-// one second; the second attempt's result stands, whatever the first one said. A load
-// either keeps every plot of the file or none.
+// one second; the second attempt's result stands, but for one case: a wide file too large
+// for memory reads as no narrow file either, and "Not an Ulmo-Dizid Data File." would tell
+// the user their good file is garbage. The reader allocates only what the file's bytes can
+// back, so a wide reading that ran out of memory had a real file in hand. A load either
+// keeps every plot of the file or none.
 #include "load.h"
 
 #include "../base/messages.h"
@@ -35,10 +38,12 @@ void report_failure(ReadResult r, const char *path) {
 bool load_data_file(const char *path) {
   set_status(kStatusReading);
   clear_plot_list();
-  ReadResult r = read_data_file(path, kLayoutWide);
-  if (r != kReadOk) {
+  ReadResult wide = read_data_file(path, kLayoutWide);
+  ReadResult r = wide;
+  if (wide != kReadOk) {
     clear_plot_list();
     r = read_data_file(path, kLayoutNarrow);
+    if (wide == kReadNoMemory && r == kReadNotDataFile) r = kReadNoMemory;
   }
   if (r == kReadOk) {
     set_status(kStatusDataFile, path);

@@ -105,15 +105,27 @@ TEST_F(Load, NoMemoryInBothAttempts) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(Load, TheSecondAttemptDecides) {
-  // The wide reading runs out of memory, the narrow one then finds no data file: the user is
-  // told what the second attempt found.
+TEST_F(Load, AWideFileTooLargeForMemoryIsNotCalledGarbage) {
+  // The wide reading runs out of memory, the narrow one then finds no data file: the file is
+  // a good one that did not fit, and the user is told so.
   std::string path = file("load_second.out", {plot_named("a")}, kSampleWide);
   plot_allocator() = PlotAllocator{fail_first_allocate, fail_first_zeroed};
   fail_first = 1;
   EXPECT_FALSE(load_data_file(path.c_str()));
-  EXPECT_EQ(ui.statuses.back(), "Not an Ulmo-Dizid Data File.");
+  EXPECT_EQ(ui.statuses.back(), "Not enough memory to load file.");
+  EXPECT_EQ(ui.status_code, kStatusNoMemory);
   EXPECT_EQ(plot_count(), 0);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Load, ANarrowFileLoadsAfterTheWideReadingRanOutOfMemory) {
+  // Only the wide attempt's first allocation fails; the narrow reading succeeds and stands.
+  std::string path = file("load_narrow_memory.out", {plot_named("n")}, kSampleNarrow);
+  plot_allocator() = PlotAllocator{fail_first_allocate, fail_first_zeroed};
+  fail_first = 1;
+  ASSERT_TRUE(load_data_file(path.c_str()));
+  EXPECT_EQ(ui.statuses.back(), "Data File: " + path);
+  EXPECT_EQ(current_plot_text(kPlotName), "n");
 }
 
 TEST_F(Load, EveryTruncationLeavesTheListEmpty) {
