@@ -117,14 +117,9 @@ bool check_axis_range(double &min, double &max, int &base, bool floor_min, bool 
   return true;
 }
 
-void set_axis_range(Axis &axis, double lo, double hi, double increment, bool automatic) {
-  if (axis.base != 1) {
-    axis.increment = 1;
-    axis.scale = 1;
-    axis.min = lo;
-    axis.max = hi == lo ? hi + 1 : hi;
-    return;
-  }
+namespace {
+
+void set_linear_range(Axis &axis, double lo, double hi, double increment, bool automatic) {
   double range = std::fabs(hi - lo);
   double m = std::fabs(lo) < std::fabs(hi) ? std::fabs(hi) : std::fabs(lo);
   double s = normalization_power(m);
@@ -162,6 +157,31 @@ void set_axis_range(Axis &axis, double lo, double hi, double increment, bool aut
   axis.max = b * s / p;
   axis.increment = inc * s / p;
   axis.scale = p;
+}
+
+bool finite_range(const Axis &axis) {
+  return std::isfinite(axis.min) && std::isfinite(axis.max) && std::isfinite(axis.increment) &&
+         std::isfinite(axis.scale);
+}
+
+}  // namespace
+
+void set_axis_range(Axis &axis, double lo, double hi, double increment, bool automatic) {
+  if (axis.base != 1) {
+    axis.increment = 1;
+    axis.scale = 1;
+    axis.min = lo;
+    axis.max = hi == lo ? hi + 1 : hi;
+    return;
+  }
+  set_linear_range(axis, lo, hi, increment, automatic);
+  if (finite_range(axis)) return;
+  // Data beyond about 3e307 push the normalization power past the largest double. Scaled
+  // down by 10^6, a multiple of three decades, the same steps give the same axis units and
+  // a scale 10^6 smaller.
+  const double shift = 1e6;
+  set_linear_range(axis, lo / shift, hi / shift, increment / shift, automatic);
+  axis.scale *= shift;
 }
 
 bool set_data_range(Graph *graph, int axis, double lo, double hi) {

@@ -161,6 +161,14 @@ const RangeRow kRanges[] = {
     {"1 .. 1.000001", 1, 1.000001, 0, true, 1, 1.0001, 1e-4, 1},
     // |hi'| / S is tested against 1e-15 with S = 1e21, so a big constant widens by -1 .. +5.
     {"constant 1e20", 1e20, 1e20, 0, true, -2, 6, 2, 1e21},
+    // Near the largest double the normalization power would overflow; the same steps on
+    // values 10^6 smaller give the same axis units. 1e308: S = 10^309, b = 0.1, E(1e308)
+    // gives 10^306.
+    {"0 .. 1e308", 0, 1e308, 0, true, 0, 100, 20, 1e306},
+    // S = 10^309, increment 0.1 over -0.17 .. 0.17, E(2e308) gives 10^306.
+    {"-1.7e308 .. 1.7e308", -1.7e308, 1.7e308, 0, true, -200, 200, 100, 1e306},
+    // S = 10^309, increment 0.01, b = 0.04, E(4e307) gives 10^306.
+    {"0 .. 3.2e307", 0, 3.2e307, 0, true, 0, 40, 10, 1e306},
     {"manual 0 .. 0.0042", 0, 0.0042, 0.001, false, 0, 4.2, 1, 1e-3},
     {"manual -2 .. 0 takes the lower end", -2, 0, 0.5, false, -2, 0, 0.5, 1},
     {"manual equal ends widen", 2, 2, 1, false, 0, 4, 1, 1},
