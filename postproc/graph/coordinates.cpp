@@ -1,3 +1,5 @@
+// Value <-> logical coordinate. Coordinates are clamped before rounding so that a value far
+// off the axis (a zoomed-in view of a large trace) still lands on a 16-bit device coordinate.
 #include "coordinates.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Rounding computed from the truncated value and its fraction, step by step as the rule reads,
+// so a value just below a half stays below it whatever the C library's rounding does.
 #include "round.h"
 
 #include <cmath>
