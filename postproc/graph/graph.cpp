@@ -4,10 +4,12 @@
 // turns that into the "none" result the callers expect, so nothing escapes this module.
 #include "graph.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
 #include "resources.h"
+#include "round.h"
 
 namespace {
 
@@ -52,6 +54,14 @@ void free_trace(Trace *trace) {
 }
 
 }  // namespace
+
+void set_character_height(Graph *graph, int character_height) {
+  if (!graph) return;
+  graph->character_height = character_height;
+  graph->margin_measure = static_cast<int>(round_half_away(0.8 * character_height));
+  graph->line_width_factor = std::max(character_height / 40.0, 1.0);
+  graph->margin = graph->view_mode == kPageView ? graph->margin_measure : 1;
+}
 
 LogicalFont font_with_face(const LogicalFont &font, const std::string &face) {
   LogicalFont result = font;

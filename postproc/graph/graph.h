@@ -38,6 +38,10 @@ struct LogicalRect {
   int left, top, right, bottom;
 };
 
+struct TextSize {
+  int width, height;
+};
+
 struct Axis {
   double min, max, increment;   // axis units: real value / scale; exponents on a log axis
   bool automatic_min, automatic_max, automatic_increment;
@@ -108,6 +112,11 @@ struct AxisGeometry {
   int ticks[kMaxTicks];    // labelled-tick coordinates
   int tic_count;
   int tics[kMaxTics];      // minor-tic coordinates
+  // Label sizes measured at the last screen or printer layout, reused where text cannot be
+  // measured (a metafile): one per labelled tick, then the label at the axis end.
+  int label_count;
+  TextSize label_sizes[kMaxTicks + 1];
+  TextSize exponent_sizes[kMaxTicks + 1];   // logarithmic axes
 };
 
 struct Graph {
@@ -139,6 +148,11 @@ struct GraphPreferences {
   int graph_digits;
   int tic_marks;
 };
+
+// Sets the character height and the measures derived from it: margin measure
+// round_half_away(0.8 c), line-width factor max(c / 40, 1), and the margin (1 in window view,
+// the margin measure in page view).
+void set_character_height(Graph *graph, int character_height);
 
 // A graph with every default, or none when memory runs out.
 Graph *create_graph(WindowHandle owner, const std::string &x_title, const std::string &x_unit,

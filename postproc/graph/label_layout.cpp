@@ -2,6 +2,7 @@
 #include "label_layout.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "labels.h"
 #include "round.h"
@@ -89,6 +90,22 @@ LabelPlacement place_y_label(int y, int left, TextSize text, TextSize exponent,
   p.exponent.x = p.text.x + text.width + m.exponent_gap;
   p.exponent.y = rounded(p.text.y - 0.3 * text.height);
   return p;
+}
+
+void measure_tick_labels(Graph &graph, int axis, const MeasureText &measure) {
+  if (axis != 0 && axis != 1) return;
+  const Axis &a = graph.axes[axis];
+  const LogicalFont &font = graph.label_format[axis].font;
+  AxisGeometry &g = graph.geometry[axis];
+  std::vector<TickLabel> labels = tick_labels(a, graph.label_format[axis]);
+  int ticks = static_cast<int>(labels.size()) - 1;
+  g.label_count = std::min(ticks, kMaxTicks) + 1;
+  for (int i = 0; i <= ticks; i++) {
+    int slot = i == ticks ? g.label_count - 1 : std::min(i, kMaxTicks - 1);
+    g.label_sizes[slot] = measure(font, labels[i].text);
+    g.exponent_sizes[slot] =
+        labels[i].exponent.empty() ? TextSize{0, 0} : measure(font, labels[i].exponent);
+  }
 }
 
 int x_label_band_height(const Graph &graph, const MeasureText &measure) {

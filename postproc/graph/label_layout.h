@@ -8,10 +8,6 @@
 #include "graph.h"
 #include "symbols.h"
 
-struct TextSize {
-  int width, height;
-};
-
 using MeasureText = std::function<TextSize(const LogicalFont &font, const std::string &text)>;
 
 // Measures that follow from the character height c.
@@ -42,6 +38,10 @@ LabelPlacement place_x_label(int x, int bottom, TextSize text, TextSize exponent
                              bool logarithmic, const LabelMeasures &m);
 LabelPlacement place_y_label(int y, int left, TextSize text, TextSize exponent,
                              bool logarithmic, const LabelMeasures &m);
+
+// Measures the labels of an axis and keeps their sizes in its geometry; past the 100th tick
+// later labels overwrite the last tick's slot, as the tick list does.
+void measure_tick_labels(Graph &graph, int axis, const MeasureText &measure);
 
 // The height of the band below the plot that the x labels (and title) take.
 int x_label_band_height(const Graph &graph, const MeasureText &measure);

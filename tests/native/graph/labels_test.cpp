@@ -274,4 +274,30 @@ TEST_F(BandTest, YBandWidthTable) {
   }
 }
 
+TEST_F(BandTest, MeasuredLabelSizesKeptPerTick) {
+  y_axis(-3, 3, 1, 10);
+  measure_tick_labels(*graph, 1, fake_measure);
+  const AxisGeometry &g = graph->geometry[1];
+  ASSERT_EQ(g.label_count, 7);
+  EXPECT_EQ(g.label_sizes[0].width, 20);      // "10"
+  EXPECT_EQ(g.label_sizes[0].height, 50);
+  EXPECT_EQ(g.exponent_sizes[0].width, 20);   // "-3"
+  EXPECT_EQ(g.exponent_sizes[3].width, 10);   // "0"
+  EXPECT_EQ(g.exponent_sizes[6].width, 10);   // "3", the label at the end
+
+  Axis &x = graph->axes[0];
+  x.min = 0;
+  x.max = 200;
+  x.increment = 1;
+  x.scale = 1;
+  x.base = 1;
+  measure_tick_labels(*graph, 0, fake_measure);
+  const AxisGeometry &h = graph->geometry[0];
+  ASSERT_EQ(h.label_count, 101);
+  EXPECT_EQ(h.label_sizes[98].width, 40);     // "98.0"
+  EXPECT_EQ(h.label_sizes[99].width, 50);     // "199.0" overwrote "99.0"
+  EXPECT_EQ(h.label_sizes[100].width, 50);    // "200.0"
+  EXPECT_EQ(h.exponent_sizes[100].width, 0);
+}
+
 }  // namespace

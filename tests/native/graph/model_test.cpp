@@ -261,6 +261,31 @@ TEST_F(CreateGraphTest, AxisSettingsRoundTrip) {
   EXPECT_EQ(axis_tics(graph, 2), 0);
 }
 
+struct CharacterRow {
+  int c;
+  int view_mode;
+  int margin_measure;
+  double line_width_factor;
+  int margin;
+};
+
+TEST_F(CreateGraphTest, MeasuresFromTheCharacterHeight) {
+  make_graph();
+  const CharacterRow rows[] = {
+      {100, kWindowView, 80, 2.5, 1},   {100, kPageView, 80, 2.5, 80},
+      {41, kPageView, 33, 1.025, 33},   // 32.8 rounds up
+      {20, kWindowView, 16, 1.0, 1},    {0, kPageView, 0, 1.0, 0},
+  };
+  for (const CharacterRow &row : rows) {
+    graph->view_mode = row.view_mode;
+    set_character_height(graph, row.c);
+    EXPECT_EQ(graph->character_height, row.c);
+    EXPECT_EQ(graph->margin_measure, row.margin_measure) << row.c;
+    EXPECT_DOUBLE_EQ(graph->line_width_factor, row.line_width_factor) << row.c;
+    EXPECT_EQ(graph->margin, row.margin) << row.c;
+  }
+}
+
 struct RoundRow {
   double x;
   double expected;
