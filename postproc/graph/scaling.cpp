@@ -34,7 +34,8 @@ double exact_power(int e) {
   return p;
 }
 
-// A base the logarithm can work with; anything else would divide by log10(base) = 0.
+// Linear, or a logarithm base up to 10: a base below 2 has no usable logarithm, and the
+// minor tics of a decade grow with the base.
 bool valid_base(int base) { return base == 1 || (base >= 2 && base <= 10); }
 
 double log_base(double v, int base) { return std::log10(v) / std::log10(static_cast<double>(base)); }
