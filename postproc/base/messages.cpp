@@ -40,6 +40,10 @@ int show_message(WindowHandle owner, unsigned flags, int string_id, ...) {
   return pressed;
 }
 
+int show_uncaptioned(unsigned flags, int string_id) {
+  return ui_hooks().message_box(nullptr, load_text(string_id).c_str(), nullptr, flags);
+}
+
 bool ask_yes_no(WindowHandle owner, int string_id, ...) {
   va_list values;
   va_start(values, string_id);

@@ -8,7 +8,10 @@
 // caption "Ulmo-Postprocessor"; returns the button pressed. A missing string shows empty.
 int show_message(WindowHandle owner, unsigned flags, int string_id, ...);
 
-// The same as a question with the question icon and the buttons Yes and No; true for Yes.
+// String `string_id` in a box without owner and with the platform's default caption.
+int show_uncaptioned(unsigned flags, int string_id);
+
+// show_message as a question, with the question icon and the buttons Yes and No; true for Yes.
 bool ask_yes_no(WindowHandle owner, int string_id, ...);
 
 // Memory that was allocated could not be used: tells the code and ends the program.

@@ -9,8 +9,7 @@
 #include <cmath>
 #include <utility>
 
-#include "../base/text.h"
-#include "../base/ui.h"
+#include "../base/messages.h"
 #include "../resources/resource_ids.h"
 #include "resources.h"
 #include "round.h"
@@ -22,11 +21,8 @@ const double kDegenerate = 1e-15;
 const double kSnapTolerance = 1e-9;
 const double kZoomLimit = 1e-12;
 
-// These two texts have no string-table entry; they are shown without owner or caption.
-const char *const kEqualLimits = "Equal minimum and maximum values not allowed";
-const char *const kNotPositive = "Negative or zero data not allowed in logaritmic plots";
-
-void warn(const char *text) { ui_hooks().message_box(nullptr, text, nullptr, kMbIconExclamation); }
+// The range checks speak without owner or caption: they run before a window may exist.
+void warn(int string_id) { show_uncaptioned(kMbIconExclamation, string_id); }
 
 double exact_power(int e) {
   double p = 1.0;
@@ -99,13 +95,13 @@ double nice_increment(double r) {
 
 bool check_axis_range(double &min, double &max, int &base, bool floor_min, bool ceil_max) {
   if (min == max && !floor_min && !ceil_max) {
-    warn(kEqualLimits);
+    warn(IDS_EQUAL_LIMITS);
     return false;
   }
   if (min == 0 && max == 0) return true;
   if (base == 1) return true;
   if (min <= 0 || max <= 0) {
-    warn(kNotPositive);
+    warn(IDS_LOG_NOT_POSITIVE);
     base = 1;
     return false;
   }
@@ -240,9 +236,7 @@ ZoomOutcome zoom_graph(Graph *graph, double x_lo, double x_hi, double y_lo, doub
     double d = lo != 0 ? lo : hi;
     // A band of no width at zero divides 0 by 0; it is as narrow as a band can be.
     if (!(std::fabs(hi - lo) / std::fabs(d) >= kZoomLimit)) {
-      std::string text = load_text(axis == 0 ? IDS_MAX_ZOOM_X : IDS_MAX_ZOOM_Y);
-      std::string caption = load_text(IDS_APP_NAME);
-      ui_hooks().message_box(graph->owner, text.c_str(), caption.c_str(), kMbIconStop);
+      show_message(graph->owner, kMbIconStop, axis == 0 ? IDS_MAX_ZOOM_X : IDS_MAX_ZOOM_Y);
       continue;
     }
     outcome.zoomed[axis] = zoom_axis_range(graph, axis, lo, hi, (hi - lo) / 3, true);
