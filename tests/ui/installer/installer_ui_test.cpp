@@ -94,7 +94,7 @@ class Installer : public ::testing::Test {
     if (!box) return "<no message box>";
     std::string text = unified(message_box_text(box));
     press_button(box, IDOK);
-    wait_until_gone(box, kWait);
+    EXPECT_TRUE(wait_until_gone(box, kWait)) << "the box stays after OK: " << text;
     return text;
   }
 
