@@ -30,9 +30,9 @@ POINT find_picture(const ScreenImage &image, const ScreenImage &part);
 
 // The share (0 to 1) of the image's pixels that have `colour`.
 double share_of(const ScreenImage &image, COLORREF colour);
-// The image shows a window that has drawn itself: its face, `background`, covers a good part
-// and other colours (texts, frames, controls) some of it. A window not yet drawn, or a bare
-// face, fails.
+// The image shows a window that has drawn itself: its face, `background`, covers at least a
+// fifth of it and other colours (texts, frames, controls) at least one pixel in 200. A window
+// not yet drawn, or a bare face, fails.
 testing::AssertionResult shows_drawn_window(const ScreenImage &image, COLORREF background);
 
 // Waits until `window` shows on the screen as drawn (shows_drawn_window), then saves the
