@@ -118,9 +118,10 @@ TEST_F(Shell, WelcomeDialogComesWithAnEmptyCommandLineOnly) {
   ASSERT_TRUE(settled());
   EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr);
 
-  // The welcome would come before the message loop; once that loop has taken a message
-  // posted to the frame, a welcome of this program (shown or not yet) would exist. The one
-  // started before has ended by then, so none of its windows is left to be found.
+  // The welcome would open before the message loop runs; a marker posted to the frame is
+  // taken by the welcome's loop or by the main one, so by then a welcome of this program
+  // (shown or not yet) would exist. The program started before has ended, so none of its
+  // windows is left to be found.
   const std::string path = sample("amplifier-transient.out");
   for (const std::string &line : {std::string("/x"), path}) {
     ASSERT_NE(start(line), nullptr) << line;
