@@ -1,25 +1,35 @@
 #!/usr/bin/env bash
-# Runs one Windows program of a test in a Wine prefix of its own: a fresh copy of TEMPLATE,
-# made for this run and removed after it, on the display of the shared fixture (STATE).
-# The prefix keeps the user's folders inside it (scripts/wine-env.sh), so nothing a test
-# creates there reaches $HOME.
-#   wine-run-fresh.sh STATE TEMPLATE NAME PROGRAM [ARGS...]
+# Runs one Windows program of a test in a Wine prefix of its own: a fresh copy of TEMPLATE
+# (made by scripts/dev setup for ARCH, win32 or win64), made for this run and removed after
+# it, on the display of the shared fixture (STATE) once that is up. The prefix keeps the
+# user's folders inside it (scripts/wine-env.sh), so nothing a test creates there reaches
+# $HOME.
+#   wine-run-fresh.sh STATE TEMPLATE ARCH PROGRAM [ARGS...]
+# CTest also lists a program's scenarios through it (--gtest_list_tests), before the fixture
+# runs, so the program's standard output is passed on apart from Wine's messages.
 set -u
-state=$1 template=$2 name=$3
+state=$1 template=$2 arch=$3
 shift 3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
-prefix=$state/fresh-$name
-rm -rf "$prefix"
-cp -a "$template" "$prefix"
+mkdir -p "$state"
+prefix=$(mktemp -d "$state/fresh.XXXXXX")
+cp -a "$template/." "$prefix"
 ulmo_wine_sandbox "$prefix"
-ulmo_wine_env "$(cat "$state/arch")" "$prefix"
-DISPLAY=$(cat "$state/display")
+ulmo_wine_env "$arch" "$prefix"
+DISPLAY=$(cat "$state/display" 2>/dev/null || true)
 export DISPLAY
 out=$(mktemp "$state/output.XXXXXX")
+err=$(mktemp "$state/errors.XXXXXX")
 "$WINESERVER" -p >/dev/null 2>&1 </dev/null
-"$WINE" "$@" >"$out" 2>&1 </dev/null &
+"$WINE" "$@" >"$out" 2>"$err" </dev/null &
 pid=$!
-cleanup() { "$WINESERVER" -k 2>/dev/null; cat "$out"; rm -f "$out"; rm -rf "$prefix"; }
+cleanup() {
+  "$WINESERVER" -k 2>/dev/null
+  cat "$out"
+  cat "$err" >&2
+  rm -f "$out" "$err"
+  rm -rf "$prefix"
+}
 trap 'kill "$pid" 2>/dev/null; cleanup; exit 143' TERM INT
 wait "$pid"
 rc=$?

@@ -11,12 +11,15 @@
 
 namespace {
 
-const int kPollMs = 20;
+// How long a program may take to end once terminated, and to answer the menu probe.
+const int kEndMs = 20000;
+const int kProbeMs = 10000;
 
 struct Search {
   DWORD process_id;
   const char *class_name;
   const char *title;
+  bool visible_only;
   HWND found;
 };
 
@@ -24,13 +27,58 @@ BOOL CALLBACK match_window(HWND hwnd, LPARAM data) {
   Search &s = *reinterpret_cast<Search *>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s.process_id || !IsWindowVisible(hwnd)) return TRUE;
+  if (pid != s.process_id || (s.visible_only && !IsWindowVisible(hwnd))) return TRUE;
   char name[256];
   GetClassNameA(hwnd, name, sizeof name);
   if (strcmp(name, s.class_name) != 0) return TRUE;
   if (s.title && window_text(hwnd) != s.title) return TRUE;
   s.found = hwnd;
   return FALSE;
+}
+
+HWND find_window(const Program &program, const char *class_name, const char *title, bool visible_only) {
+  if (!program.running) return nullptr;
+  Search s{program.process.dwProcessId, class_name, title, visible_only, nullptr};
+  EnumWindows(match_window, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+void close_handles(Program &program) {
+  CloseHandle(program.process.hProcess);
+  CloseHandle(program.process.hThread);
+  program.running = false;
+}
+
+// What the probe hook (menu_probe.dll) does with the message it is posted.
+enum ProbeRequest : WPARAM { kReadMenu = 0, kMarkerOnly = 1 };
+
+// Whether the hook has written all of its report: the lines, then "." on a line of its own.
+bool report_complete(const char *report) {
+  size_t n = strlen(report);
+  return strcmp(report, ".\n") == 0 || (n >= 3 && strcmp(report + n - 3, "\n.\n") == 0);
+}
+
+// Posts the probe message to `window` and waits for the hook in the window's thread to write
+// its report into the shared section; false on time-out.
+bool probe(HWND window, ProbeRequest request, std::string &report, int timeout_ms) {
+  static HMODULE probe_dll = LoadLibraryA(windows_path(MENU_PROBE_DLL).c_str());
+  HOOKPROC hook = probe_dll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(GetProcAddress(probe_dll, "menu_probe_hook"))) : nullptr;
+  if (!hook) return false;
+  const DWORD size = 65536;
+  HANDLE section = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, "UlmoMenuProbe");
+  char *view = section ? static_cast<char *>(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0)) : nullptr;
+  HHOOK installed = view ? SetWindowsHookExA(WH_GETMESSAGE, hook, probe_dll, GetWindowThreadProcessId(window, nullptr)) : nullptr;
+  bool answered = false;
+  if (installed) {
+    memset(view, 0, size);  // no earlier report may look like this one's end
+    PostMessageA(window, RegisterWindowMessageA("UlmoMenuProbe"), request, 0);
+    answered = wait_until([&] { return report_complete(view); }, timeout_ms);
+    if (answered) report = view;
+    UnhookWindowsHookEx(installed);
+  }
+  if (view) UnmapViewOfFile(view);
+  if (section) CloseHandle(section);
+  return answered;
 }
 
 }  // namespace
@@ -57,30 +105,27 @@ int wait_for_exit(Program &program, int timeout_ms) {
   if (WaitForSingleObject(program.process.hProcess, timeout_ms) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;
   GetExitCodeProcess(program.process.hProcess, &code);
-  CloseHandle(program.process.hProcess);
-  CloseHandle(program.process.hThread);
-  program.running = false;
+  close_handles(program);
   return static_cast<int>(code);
 }
 
-void end_program(Program &program) {
-  if (!program.running) return;
+bool end_program(Program &program) {
+  if (!program.running) return true;
   TerminateProcess(program.process.hProcess, 99);
-  WaitForSingleObject(program.process.hProcess, 5000);
-  CloseHandle(program.process.hProcess);
-  CloseHandle(program.process.hThread);
-  program.running = false;
+  bool ended = WaitForSingleObject(program.process.hProcess, kEndMs) == WAIT_OBJECT_0;
+  close_handles(program);
+  return ended;
 }
 
 HWND wait_for_window(const Program &program, const char *class_name, const char *title,
                      int timeout_ms) {
-  for (int waited = 0; waited <= timeout_ms; waited += kPollMs) {
-    Search s{program.process.dwProcessId, class_name, title, nullptr};
-    EnumWindows(match_window, reinterpret_cast<LPARAM>(&s));
-    if (s.found) return s.found;
-    Sleep(kPollMs);
-  }
-  return nullptr;
+  HWND found = nullptr;
+  wait_until([&] { return (found = find_window(program, class_name, title, true)) != nullptr; }, timeout_ms);
+  return found;
+}
+
+HWND find_any_window(const Program &program, const char *class_name, const char *title) {
+  return find_window(program, class_name, title, false);
 }
 
 HWND wait_for_message_box(const Program &program, int timeout_ms) {
@@ -89,6 +134,15 @@ HWND wait_for_message_box(const Program &program, int timeout_ms) {
 
 HWND find_child(HWND parent, const char *class_name) {
   return FindWindowExA(parent, nullptr, class_name, nullptr);
+}
+
+bool wait_until_destroyed(HWND window, int timeout_ms) {
+  return wait_until([&] { return !IsWindow(window); }, timeout_ms);
+}
+
+bool wait_for_posted_messages(HWND window, int timeout_ms) {
+  std::string report;
+  return probe(window, kMarkerOnly, report, timeout_ms);
 }
 
 std::string window_text(HWND window) {
@@ -107,11 +161,10 @@ void press_button(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, id, 0)
 
 std::string wait_for_text(HWND window, const std::string &starts_with, int timeout_ms) {
   std::string text;
-  for (int waited = 0; waited <= timeout_ms; waited += kPollMs) {
+  wait_until([&] {
     text = window_text(window);
-    if (text.compare(0, starts_with.size(), starts_with) == 0) break;
-    Sleep(kPollMs);
-  }
+    return text.compare(0, starts_with.size(), starts_with) == 0;
+  }, timeout_ms);
   return text;
 }
 
@@ -122,72 +175,23 @@ std::string windows_path(const std::string &host_path) {
   return path;
 }
 
-bool save_screenshot(HWND window, const std::string &path) {
-  RECT r;
-  GetWindowRect(window, &r);
-  int width = r.right - r.left, height = r.bottom - r.top;
-  if (width <= 0 || height <= 0) return false;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void *bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
-  DWORD image = stride * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + image;
-  FILE *out = fopen(path.c_str(), "wb");
-  bool ok = out && fwrite(&file, sizeof file, 1, out) == 1 &&
-            fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-            fwrite(bits, 1, image, out) == image;
-  if (out) fclose(out);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return ok;
-}
-
 std::vector<MenuItemReport> read_menu(HWND frame) {
   std::vector<MenuItemReport> items;
-  static HMODULE probe = LoadLibraryA(windows_path(MENU_PROBE_DLL).c_str());
-  HOOKPROC hook = probe ? reinterpret_cast<HOOKPROC>(GetProcAddress(probe, "menu_probe_hook")) : nullptr;
-  if (!hook) return items;
-  const DWORD size = 65536;
-  HANDLE section = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, "UlmoMenuProbe");
-  char *view = section ? static_cast<char *>(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0)) : nullptr;
-  HHOOK installed = view ? SetWindowsHookExA(WH_GETMESSAGE, hook, probe, GetWindowThreadProcessId(frame, nullptr)) : nullptr;
-  if (installed) {
-    view[0] = '\0';
-    PostMessageA(frame, RegisterWindowMessageA("UlmoMenuProbe"), 0, 0);
-    for (int waited = 0; waited < 10000 && !strstr(view, ".\n"); waited += kPollMs) Sleep(kPollMs);
-    for (const char *line = view; *line && *line != '.';) {
-      const char *end = strchr(line, '\n');
-      if (!end) break;
-      MenuItemReport item{};
-      int consumed = 0;
-      if (sscanf(line, "%d %d %u%n", &item.popup, &item.id, &item.state, &consumed) >= 3) {
-        const char *text = line + consumed;
-        if (text < end && *text == ' ') ++text;
-        item.text.assign(text, end);
-        items.push_back(item);
-      }
-      line = end + 1;
+  std::string report;
+  if (!probe(frame, kReadMenu, report, kProbeMs)) return items;
+  for (const char *line = report.c_str(); *line && *line != '.';) {
+    const char *end = strchr(line, '\n');
+    if (!end) break;
+    MenuItemReport item{};
+    int consumed = 0;
+    if (sscanf(line, "%d %d %u%n", &item.popup, &item.id, &item.state, &consumed) >= 3) {
+      const char *text = line + consumed;
+      if (text < end && *text == ' ') ++text;
+      item.text.assign(text, end);
+      items.push_back(item);
     }
-    UnhookWindowsHookEx(installed);
+    line = end + 1;
   }
-  if (view) UnmapViewOfFile(view);
-  if (section) CloseHandle(section);
   return items;
 }
 

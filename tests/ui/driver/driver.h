@@ -6,39 +6,54 @@
 #include <string>
 #include <vector>
 
+#include "screen_image.h"
+#include "wait.h"
+
 struct Program {
   PROCESS_INFORMATION process;
   bool running;
 };
 
 // Starts `exe` with `arguments` (the command line after the program's name), in `directory`
-// when given. Every program started is ended by end_program.
+// when given, and waits until it first waits for input. Every program started is ended by
+// end_program.
 bool start_program(const std::string &exe, const std::string &arguments, Program &program,
                    const std::string &directory = "");
 // Waits for the program to end on its own; returns its exit code, or -1 on time-out.
 int wait_for_exit(Program &program, int timeout_ms);
-// Ends the program by its process if it still runs.
-void end_program(Program &program);
+// Ends the program by its process if it still runs and waits until the process is gone, so
+// that nothing of it is left when the next program starts; false if it outlived the wait.
+bool end_program(Program &program);
 
 // The first visible top-level window of the program with this class (and title, if given).
 HWND wait_for_window(const Program &program, const char *class_name, const char *title,
                      int timeout_ms);
+// A top-level window of the program with this class (and title, if given), shown or not yet
+// shown, as it is now; null if there is none. For checks that a window did not open.
+HWND find_any_window(const Program &program, const char *class_name, const char *title);
 // A message box of the program (class "#32770"), or null after the time-out.
 HWND wait_for_message_box(const Program &program, int timeout_ms);
 HWND find_child(HWND parent, const char *class_name);
+// Waits until the window no longer exists (a modal dialog's call has returned by then).
+bool wait_until_destroyed(HWND window, int timeout_ms);
+
+// Returns once the thread of `window` has taken from its queue every message posted to the
+// window before this call: a marker posted after them has come back. A message whose handler
+// runs a modal loop (a dialog, a message box) counts as taken once that loop runs, so a window
+// it opens exists by then. This is the proof that the program got that far, which a check
+// that something did not happen needs first. False after the time-out.
+bool wait_for_posted_messages(HWND window, int timeout_ms);
 
 std::string window_text(HWND window);
 // The text of a message box.
 std::string message_box_text(HWND box);
 // Presses a dialog button by its id.
 void press_button(HWND dialog, int id);
-// Waits until the window's text satisfies `starts_with`; returns the last text seen.
+// Waits until the window's text starts with `starts_with`; returns the last text seen.
 std::string wait_for_text(HWND window, const std::string &starts_with, int timeout_ms);
 
 // The program's path on this machine as Windows sees it (Z: is the host's root).
 std::string windows_path(const std::string &host_path);
-// Saves what the window shows now as a 24-bit BMP file.
-bool save_screenshot(HWND window, const std::string &path);
 
 // One item of a program's menu bar as a user finds it after opening the menu.
 struct MenuItemReport {
@@ -48,6 +63,7 @@ struct MenuItemReport {
   std::string text;
 };
 // Reads the menu bar of `frame` after the program handled WM_INITMENU; empty on failure.
+// Like wait_for_posted_messages, it returns after the program took what was posted before.
 std::vector<MenuItemReport> read_menu(HWND frame);
 // The item with `id`, or null.
 const MenuItemReport *find_menu_item(const std::vector<MenuItemReport> &menu, int id);

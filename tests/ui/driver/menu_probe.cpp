@@ -4,7 +4,9 @@
 // under Wine. It installs this DLL's message hook on the program's window thread and posts
 // the registered message "UlmoMenuProbe" to the frame; in the program, the hook sends the
 // frame WM_INITMENU exactly as opening a menu does, then writes every item of every popup
-// as "popup id state text" lines into the shared section of the same name.
+// as "popup id state text" lines into the shared section of the same name. Posted with
+// wParam 1 it only writes the end line: the driver then learns that the thread has taken
+// every message posted before the probe.
 #include <windows.h>
 
 #include <cstdio>
@@ -34,9 +36,12 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK menu_probe_hook(int code, WPAR
   static const UINT probe = RegisterWindowMessageA("UlmoMenuProbe");
   const MSG *msg = reinterpret_cast<const MSG *>(lparam);
   if (code >= 0 && wparam == PM_REMOVE && msg->message == probe) {
-    HMENU bar = GetMenu(msg->hwnd);
-    SendMessageA(msg->hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
-    std::string report = describe_menu_bar(bar) + ".\n";
+    std::string report = ".\n";
+    if (msg->wParam == 0) {
+      HMENU bar = GetMenu(msg->hwnd);
+      SendMessageA(msg->hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
+      report = describe_menu_bar(bar) + report;
+    }
     if (HANDLE section = OpenFileMappingA(FILE_MAP_WRITE, FALSE, "UlmoMenuProbe")) {
       if (char *view = static_cast<char *>(MapViewOfFile(section, FILE_MAP_WRITE, 0, 0, 0))) {
         lstrcpynA(view, report.c_str(), 65536);

@@ -6,10 +6,9 @@
 
 namespace {
 
-const int kPollMs = 20;
-
 struct DialogSearch {
   DWORD process_id;
+  bool visible_only;
   std::vector<HWND> found;
 };
 
@@ -19,25 +18,27 @@ BOOL CALLBACK collect_dialog(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &pid);
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);
-  if (pid == s.process_id && IsWindowVisible(window) && strcmp(name, "#32770") == 0) s.found.push_back(window);
+  if (pid == s.process_id && (!s.visible_only || IsWindowVisible(window)) && strcmp(name, "#32770") == 0)
+    s.found.push_back(window);
   return TRUE;
 }
 
 }  // namespace
 
-std::vector<HWND> program_dialogs(const Program &program) {
-  DialogSearch s{program.process.dwProcessId, {}};
+std::vector<HWND> program_dialogs(const Program &program, bool visible_only) {
+  DialogSearch s{program.process.dwProcessId, visible_only, {}};
   EnumWindows(collect_dialog, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
 HWND wait_for_dialog(const Program &program, const char *caption, HWND other, int timeout_ms) {
-  for (int waited = 0; waited <= timeout_ms; waited += kPollMs) {
+  HWND found = nullptr;
+  wait_until([&] {
     for (HWND w : program_dialogs(program))
-      if (w != other && window_text(w) == caption) return w;
-    Sleep(kPollMs);
-  }
-  return nullptr;
+      if (w != other && (!caption || window_text(w) == caption)) found = w;
+    return found != nullptr;
+  }, timeout_ms);
+  return found;
 }
 
 // GetWindowText doesn't ask a window of another process for its text; WM_GETTEXT does.
@@ -48,11 +49,7 @@ std::string control_text(HWND dialog, int id) {
 }
 
 bool wait_until_gone(HWND window, int timeout_ms) {
-  for (int waited = 0; waited <= timeout_ms; waited += kPollMs) {
-    if (!IsWindow(window) || !IsWindowVisible(window)) return true;
-    Sleep(kPollMs);
-  }
-  return false;
+  return wait_until([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout_ms);
 }
 
 bool control_enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -136,11 +133,7 @@ bool is_read_only(const std::string &path) {
 }
 
 bool wait_for_file(const std::string &path, int timeout_ms) {
-  for (int waited = 0; waited <= timeout_ms; waited += kPollMs) {
-    if (file_exists(path)) return true;
-    Sleep(kPollMs);
-  }
-  return false;
+  return wait_until([&] { return file_exists(path); }, timeout_ms);
 }
 
 std::string unified(std::string text) {

@@ -10,11 +10,11 @@
 
 #include "driver.h"
 
-// A visible dialog-class window of the program with this caption that isn't `other`;
-// null after the time-out.
+// A visible dialog-class window of the program with this caption (any, if null) that isn't
+// `other`; null after the time-out.
 HWND wait_for_dialog(const Program &program, const char *caption, HWND other, int timeout_ms);
-// Dialog-class windows of the program now visible.
-std::vector<HWND> program_dialogs(const Program &program);
+// Dialog-class windows of the program now visible, or all of them, shown or not yet shown.
+std::vector<HWND> program_dialogs(const Program &program, bool visible_only = true);
 
 std::string control_text(HWND dialog, int id);
 // Waits until the window is closed or hidden.

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "componentdb/documents.h"
 #include "installer_driver.h"
@@ -30,8 +33,16 @@ enum {
 std::string scratch(const std::string &name) { return windows_path(std::string(CORVEX_UI_SCRATCH) + "/" + name); }
 
 void screenshot(HWND window, const char *name) {
-  Sleep(300);  // let it paint
-  EXPECT_TRUE(save_screenshot(window, std::string(CORVEX_UI_SCRATCH) + "/" + name));
+  EXPECT_TRUE(save_screenshot(window, GetSysColor(COLOR_BTNFACE), std::string(CORVEX_UI_SCRATCH) + "/" + name));
+}
+
+// Whether all these controls of the dialog are enabled, or all disabled, within the time-out.
+bool controls_become(HWND dialog, std::initializer_list<int> ids, bool enabled) {
+  return wait_until([&] {
+    for (int id : ids)
+      if (control_enabled(dialog, id) != enabled) return false;
+    return true;
+  }, kWait);
 }
 
 // The suite as built: the committed tree, the generated databases and the stand-ins.
@@ -65,12 +76,16 @@ class Installer : public ::testing::Test {
     return dialog;
   }
 
-  // Accept, type the directory, "Install Now".
+  // Accept, once the directory controls are open type the directory, "Install Now".
   void begin_install(const std::string &directory) {
-    press_button(dialog, kAccept);
-    Sleep(200);
+    accept();
     set_control_text(dialog, kDirectory, directory);
     press_button(dialog, kInstallNow);
+  }
+
+  void accept() {
+    press_button(dialog, kAccept);
+    EXPECT_TRUE(controls_become(dialog, {kDirectory, kInstallNow}, true)) << "Accept opens no directory controls";
   }
 
   // The next box of the program besides the install dialog; its text, after pressing OK.
@@ -79,7 +94,7 @@ class Installer : public ::testing::Test {
     if (!box) return "<no message box>";
     std::string text = unified(message_box_text(box));
     press_button(box, IDOK);
-    wait_until_gone(box, kWait);
+    EXPECT_TRUE(wait_until_gone(box, kWait)) << "the box stays after OK: " << text;
     return text;
   }
 
@@ -132,24 +147,24 @@ TEST_F(Installer, LicenceGatesTheDirectoryControls) {
   for (int id : {int(kAccept), int(kDecline), IDCANCEL}) EXPECT_TRUE(control_enabled(dialog, id)) << id;
   screenshot(dialog, "install-reading.bmp");
 
-  // A disabled "Install Now" does nothing, even when its command arrives.
+  // A disabled "Install Now" does nothing, even when its command arrives: once the dialog
+  // has taken it, no other dialog or box exists, not even one not yet shown.
   press_button(dialog, kInstallNow);
-  Sleep(500);
-  EXPECT_EQ(program_dialogs(program).size(), 1u);
+  ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
+  EXPECT_EQ(program_dialogs(program, false), std::vector<HWND>{dialog});
 
+  // Typed characters are sent, so they have been handled when type_into returns.
   type_into(GetDlgItem(dialog, kLicence), "I agree to anything");
-  Sleep(300);
   EXPECT_EQ(control_text(dialog, kLicence), licence);
 
   press_button(dialog, kAccept);
-  Sleep(300);
+  EXPECT_TRUE(controls_become(dialog, {kDirectoryLabel, kDirectory, kBrowse, kInstallNow, kAccept, kDecline}, true));
   for (int id : {kDirectoryLabel, kDirectory, kBrowse, kInstallNow, kAccept, kDecline})
     EXPECT_TRUE(control_enabled(dialog, id)) << id;
   screenshot(dialog, "install-ready.bmp");
   // Typing reaches an edit box this way: the licence box above really was typed into.
   SendDlgItemMessageA(dialog, kDirectory, EM_SETSEL, 0, -1);
   type_into(GetDlgItem(dialog, kDirectory), "D:\\X");
-  Sleep(300);
   EXPECT_EQ(control_text(dialog, kDirectory), "D:\\X");
 
   // A directory that can't be made is reported and the dialog stays ready.
@@ -160,14 +175,19 @@ TEST_F(Installer, LicenceGatesTheDirectoryControls) {
   EXPECT_EQ(unified(message_box_text(refused)),
             "Could not create directory \"Q:\\nowhere\\CorvexIV\"\nPlease choose another location");
   press_button(refused, IDOK);
-  ASSERT_TRUE(wait_until_gone(refused, kWait));
-  Sleep(300);  // the box is hidden before the dialog's handler has returned
+  // Once the box is destroyed its call has returned; the marker then comes back only after
+  // the dialog's handler has.
+  ASSERT_TRUE(wait_until_destroyed(refused, kWait));
+  ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
   EXPECT_TRUE(control_enabled(dialog, kInstallNow));
   EXPECT_EQ(control_text(dialog, kDirectory), "Q:\\nowhere\\CorvexIV");
 
-  press_button(dialog, kDecline);  // ready -> reading, the program goes on
-  Sleep(300);
-  EXPECT_EQ(wait_for_exit(program, 300), -1);
+  // Ready -> reading, the program goes on: had Decline ended the dialog, the marker posted
+  // after it would never be taken.
+  press_button(dialog, kDecline);
+  ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
+  EXPECT_EQ(wait_for_exit(program, 0), -1);
+  EXPECT_TRUE(IsWindowVisible(dialog));
   for (int id : {kDirectoryLabel, kDirectory, kBrowse, kInstallNow}) EXPECT_FALSE(control_enabled(dialog, id)) << id;
 
   press_button(dialog, kDecline);  // in reading it ends the program
@@ -211,10 +231,11 @@ TEST_F(Installer, FreshInstallIntoANewDirectory) {
   EXPECT_EQ(read_string(HKEY_LOCAL_MACHINE, kUninstallEntry, "DisplayName"), "Corvex IV");
   EXPECT_EQ(read_string(HKEY_LOCAL_MACHINE, kUninstallEntry, "UninstallString"), dir + "\\tesl3.exe -uninstall");
 
+  // The stand-in writes it after the installer has ended; it may not be whole at first.
+  const std::string started = "command line: \"" + dir + "\\tesl3.exe\"\r\nworking directory: " + dir + "\r\n";
   ASSERT_TRUE(wait_for_file(dir + "\\tesl3.started", kWait));
-  Sleep(300);
-  EXPECT_EQ(read_file(dir + "\\tesl3.started"),
-            "command line: \"" + dir + "\\tesl3.exe\"\r\nworking directory: " + dir + "\r\n");
+  wait_until([&] { return read_file(dir + "\\tesl3.started") == started; }, kWait);
+  EXPECT_EQ(read_file(dir + "\\tesl3.started"), started);
 
   // For the outside reader of shortcut files, which runs after this scenario.
   CreateDirectoryA(scratch("links").c_str(), nullptr);
@@ -322,29 +343,24 @@ TEST_F(Installer, FolderBrowserCutsTheStatusAt35Characters) {
   CreateDirectoryA("C:\\Programs\\Simulation\\Circuits", nullptr);
   CreateDirectoryA(path.c_str(), nullptr);
   ASSERT_NE(start(), nullptr);
-  press_button(dialog, kAccept);
-  Sleep(200);
+  accept();
   set_control_text(dialog, kDirectory, path);
   press_button(dialog, kBrowse);
-  HWND browser = nullptr;
-  for (int waited = 0; !browser && waited < kWait; waited += 50) {
-    for (HWND w : program_dialogs(program))
-      if (w != dialog) browser = w;
-    Sleep(50);
-  }
+  HWND browser = wait_for_dialog(program, nullptr, dialog, kWait);
   ASSERT_NE(browser, nullptr);
-  Sleep(500);
-  std::vector<std::string> texts = static_texts(browser);
-  bool prompt = false, status = false;
-  for (const std::string &t : texts) {
-    prompt = prompt || t == "Select the directory to install Corvex IV";
-    status = status || t == path.substr(0, 35) + "...";
-  }
-  EXPECT_TRUE(prompt);
-  EXPECT_TRUE(status) << "statics: " << ::testing::PrintToString(texts);
+  // The status is set once the browser has started; wait for both texts, then check them.
+  const std::string prompt = "Select the directory to install Corvex IV", status = path.substr(0, 35) + "...";
+  auto shows = [&](const std::string &text) {
+    std::vector<std::string> texts = static_texts(browser);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  };
+  wait_until([&] { return shows(prompt) && shows(status); }, kWait);
+  EXPECT_TRUE(shows(prompt));
+  EXPECT_TRUE(shows(status)) << "statics: " << ::testing::PrintToString(static_texts(browser));
   screenshot(browser, "folder-browser.bmp");
   press_button(browser, IDCANCEL);
-  Sleep(300);
+  ASSERT_TRUE(wait_until_destroyed(browser, kWait));
+  ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
   EXPECT_EQ(control_text(dialog, kDirectory), path) << "cancelling the browser keeps the directory";
   press_button(dialog, IDCANCEL);
   EXPECT_EQ(wait_for_exit(program, kWait), 0);
@@ -353,8 +369,7 @@ TEST_F(Installer, FolderBrowserCutsTheStatusAt35Characters) {
 TEST_F(Installer, CancelDuringExtractionAsksAndNoFinishes) {
   const std::string dir = "C:\\HVX\\CorvexIV";
   ASSERT_NE(start(), nullptr);
-  press_button(dialog, kAccept);
-  Sleep(200);
+  accept();
   set_control_text(dialog, kDirectory, dir);
   press_button(dialog, kInstallNow);
   press_button(dialog, IDCANCEL);  // queued behind "Install Now": arrives while it is busy

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "driver.h"
+#include "host_memory.h"
 #include "resources/dialog_ids.h"
 
 namespace {
@@ -63,14 +64,21 @@ std::string item_text(const std::vector<MenuItemReport> &menu, int id) {
 void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 bool checked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// Saves the whole screen once `window` on it shows drawn over its face colour.
+testing::AssertionResult screen_shot(HWND window, int face, const char *name) {
+  return save_screenshot(window, GetSysColor(face), shot(name), true);
+}
+
 class Shell : public ::testing::Test {
  protected:
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software"); }
   void TearDown() override { end_program(program); }
 
-  // Starts the program; returns its frame once it is up.
+  // Starts the program once the one started before has ended; returns its frame once it is
+  // up, and the program is then waiting for input.
   HWND start(const std::string &command_line) {
-    end_program(program);
+    frame = status = nullptr;
+    EXPECT_TRUE(end_program(program)) << "the program started before does not end";
     if (!start_program(windows_path(ULMOGPP), command_line, program)) return nullptr;
     frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
     status = frame ? find_child(frame, "Status") : nullptr;
@@ -83,15 +91,12 @@ class Shell : public ::testing::Test {
     ASSERT_EQ(wait_for_exit(program, kWait), 0);
   }
   void command(int id) { PostMessageA(frame, WM_COMMAND, id, 0); }
-  // Whether `window` went away within the time-out (a dialog closes after its button's
-  // message was handled, not when it was posted).
-  static bool gone(HWND window, int timeout = kWait) {
-    for (int waited = 0; IsWindow(window) && IsWindowVisible(window); waited += 20) {
-      if (waited >= timeout) return false;
-      Sleep(20);
-    }
-    return true;
-  }
+  // Whether the modal dialog `window` went away within the time-out: it is destroyed, and its
+  // call has returned, after its button's message was handled, not when it was posted.
+  static bool gone(HWND window) { return wait_until_destroyed(window, kWait); }
+  // The frame's thread has taken everything posted to it so far; a dialog or box that any of
+  // it opens exists by then.
+  bool settled() { return wait_for_posted_messages(frame, kWait); }
 
   Program program{};
   HWND frame = nullptr;
@@ -106,17 +111,24 @@ TEST_F(Shell, WelcomeDialogComesWithAnEmptyCommandLineOnly) {
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(welcome, IDC_WELCOME_LAST_GRAPH)));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(welcome, IDC_WELCOME_LAST_DATA_FILE)));
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(welcome, IDC_WELCOME_EXISTING_DATA_FILE)));
-  EXPECT_TRUE(save_screenshot(GetDesktopWindow(), shot("welcome.bmp")));
+  EXPECT_TRUE(screen_shot(welcome, COLOR_BTNFACE, "welcome.bmp"));
   press_button(welcome, IDCANCEL);
   EXPECT_TRUE(gone(welcome));
-  EXPECT_EQ(wait_for_text(status, "Data File: None", kWait), "Data File: None");
-  EXPECT_EQ(wait_for_message_box(program, 500), nullptr);
+  EXPECT_EQ(window_text(status), "Data File: None");
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr);
 
-  // The lines are owned here: a pointer into a temporary path would dangle by the second turn.
-  for (const std::string &line : {std::string("/x"), sample("amplifier-transient.out")}) {
-    ASSERT_NE(start(line), nullptr);
-    EXPECT_EQ(dialog(kWelcome, 1500), nullptr) << line;
+  // The welcome would open before the message loop runs; a marker posted to the frame is
+  // taken by the welcome's loop or by the main one, so by then a welcome of this program
+  // (shown or not yet) would exist. The program started before has ended, so none of its
+  // windows is left to be found.
+  const std::string path = sample("amplifier-transient.out");
+  for (const std::string &line : {std::string("/x"), path}) {
+    ASSERT_NE(start(line), nullptr) << line;
+    ASSERT_TRUE(settled()) << line;
+    EXPECT_EQ(find_any_window(program, "#32770", kWelcome), nullptr) << line;
   }
+  EXPECT_EQ(window_text(status), "Data File: " + path);
 }
 
 TEST_F(Shell, WelcomeExistingDataFileOpensTheDialogAndTheFileBecomesRecent) {
@@ -172,11 +184,17 @@ TEST_F(Shell, WelcomeExistingGraphAndDoNotDisplayAgain) {
   ASSERT_NE(welcome, nullptr);
   click(welcome, IDC_WELCOME_DONT_SHOW);
   press_button(welcome, IDOK);   // "Open an existing Graph": no data file dialog
-  EXPECT_EQ(dialog("Open", 1500), nullptr);
+  // The choice is posted to the frame after the welcome has gone, so the first marker may
+  // arrive before it; the second comes after it.
+  ASSERT_TRUE(gone(welcome));
+  ASSERT_TRUE(settled());
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", "Open"), nullptr);
   close();
   EXPECT_EQ(stored("DisplayWelcome"), "0");
   ASSERT_NE(start(""), nullptr);
-  EXPECT_EQ(dialog(kWelcome, 1500), nullptr);
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", kWelcome), nullptr);
   EXPECT_EQ(window_text(status), "Data File: None");
 }
 
@@ -187,7 +205,7 @@ TEST_F(Shell, WithSaveSettingsOffTheWelcomeChoiceIsNotKept) {
   ASSERT_NE(welcome, nullptr);
   click(welcome, IDC_WELCOME_DONT_SHOW);
   press_button(welcome, IDOK);
-  Sleep(300);
+  ASSERT_TRUE(gone(welcome));
   close();
   EXPECT_EQ(stored("DisplayWelcome"), "<none>");
   EXPECT_EQ(stored("SaveSettings"), "0");
@@ -211,8 +229,10 @@ TEST_F(Shell, AFailingRecentFileIsRemoved) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), "Can't open the file '" + missing + "'");
   press_button(box, IDOK);
-  EXPECT_EQ(wait_for_text(status, "Data File: None", kWait), "Data File: None");
-  Sleep(300);
+  // The box's call has returned once it is destroyed; the menu is read after the command's
+  // handler has returned too.
+  ASSERT_TRUE(gone(box));
+  EXPECT_EQ(window_text(status), "Data File: None");
   menu = read_menu(frame);
   EXPECT_EQ(item_text(menu, 10010), present);
   EXPECT_EQ(find_menu_item(menu, 10011), nullptr);
@@ -234,20 +254,20 @@ TEST_F(Shell, RecentFileWithoutExtensionGetsDotOut) {
 TEST_F(Shell, MaximizedComesBackMaximizedAndMinimizedComesBackNormal) {
   ASSERT_NE(start("/x"), nullptr);
   ShowWindow(frame, SW_MAXIMIZE);
-  Sleep(300);
+  ASSERT_TRUE(wait_until([&] { return IsZoomed(frame); }, kWait));
   close();
   EXPECT_EQ(stored("WindowPosition").substr(0, 4), "0,3,");
   ASSERT_NE(start("/x"), nullptr);
-  Sleep(300);
+  ASSERT_TRUE(settled());   // the placement is set before the message loop
   EXPECT_TRUE(IsZoomed(frame));
-  EXPECT_TRUE(save_screenshot(GetDesktopWindow(), shot("frame-maximized.bmp")));
+  EXPECT_TRUE(screen_shot(frame, COLOR_APPWORKSPACE, "frame-maximized.bmp"));
   ShowWindow(frame, SW_MINIMIZE);
-  Sleep(300);
+  ASSERT_TRUE(wait_until([&] { return IsIconic(frame); }, kWait));
   close();
   // Minimized from maximized: the platform's flags say it would restore maximized.
   EXPECT_EQ(stored("WindowPosition").substr(0, 4), "2,2,");
   ASSERT_NE(start("/x"), nullptr);
-  Sleep(300);
+  ASSERT_TRUE(settled());
   EXPECT_FALSE(IsIconic(frame));
   EXPECT_FALSE(IsZoomed(frame));
 }
@@ -269,25 +289,32 @@ TEST_F(Shell, MenuEnablingWithoutAndWithData) {
   for (int id : {10001, 10006, 10015, 13007, 17001, 17002}) EXPECT_FALSE(grayed(menu, id)) << id;
   EXPECT_EQ(item_text(menu, 14003), "Show &Cursors\tCtrl+U");
 
-  ASSERT_NE(start(sample("amplifier-transient.out")), nullptr);
-  wait_for_text(status, "Data File: Z", kWait);
+  const std::string amplifier = sample("amplifier-transient.out");
+  ASSERT_NE(start(amplifier), nullptr);
+  ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + amplifier);
   menu = read_menu(frame);
   for (int id : {10002, 14001, 10009, 10017, 12001}) EXPECT_FALSE(grayed(menu, id)) << id;
   EXPECT_TRUE(grayed(menu, 10004));   // one plot
   EXPECT_TRUE(grayed(menu, 14003));   // no window
 
   // An operating point is a table plot: no Add Plot.
-  ASSERT_NE(start(sample("operating-point.out")), nullptr);
-  wait_for_text(status, "Data File: Z", kWait);
+  const std::string operating_point = sample("operating-point.out");
+  ASSERT_NE(start(operating_point), nullptr);
+  ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + operating_point);
   EXPECT_TRUE(grayed(read_menu(frame), 12001));
 }
 
 TEST_F(Shell, SelectCurrentPlotIsOfferedForSeveralPlotsOnly) {
-  ASSERT_NE(start(sample("amplifier-transient.out")), nullptr);
-  wait_for_text(status, "Data File: Z", kWait);
-  EXPECT_EQ(dialog("Select Current Plot", 1500), nullptr);
+  const std::string amplifier = sample("amplifier-transient.out");
+  ASSERT_NE(start(amplifier), nullptr);
+  ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + amplifier);
+  // It would be offered before the message loop, and for the command before the marker
+  // posted after it comes back.
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", "Select Current Plot"), nullptr);
   command(10004);   // not with one plot, from the menu key either
-  EXPECT_EQ(dialog("Select Current Plot", 1500), nullptr);
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", "Select Current Plot"), nullptr);
 
   ASSERT_NE(start(sample("several-plots.out")), nullptr);
   HWND select = dialog("Select Current Plot");
@@ -295,10 +322,10 @@ TEST_F(Shell, SelectCurrentPlotIsOfferedForSeveralPlotsOnly) {
   HWND list = GetDlgItem(select, IDC_PLOT_LIST);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
   EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);   // the last plot is current
-  EXPECT_TRUE(save_screenshot(GetDesktopWindow(), shot("select-current-plot.bmp")));
+  EXPECT_TRUE(screen_shot(select, COLOR_BTNFACE, "select-current-plot.bmp"));
   SendMessageA(list, LB_SETCURSEL, 0, 0);
   press_button(select, IDOK);
-  Sleep(300);
+  ASSERT_TRUE(gone(select));
   EXPECT_FALSE(grayed(read_menu(frame), 10004));
 }
 
@@ -334,31 +361,38 @@ TEST_F(Shell, AboutBoxTellsThePhysicalMemory) {
   command(17002);
   HWND about = dialog("About Ulmo-Postprocessor");
   ASSERT_NE(about, nullptr);
-  MEMORYSTATUSEX memory{sizeof memory};
-  GlobalMemoryStatusEx(&memory);
-  EXPECT_EQ(window_text(GetDlgItem(about, 301)), std::to_string(memory.ullTotalPhys / 1000) + " KB");
+  // Against the host's own count, not the call the program makes: within 1 %, which a figure
+  // in units of 1024 bytes, or one cut to 32 bits, is not.
+  const std::string figure = window_text(GetDlgItem(about, 301));
+  const double host_kilobytes = host_physical_memory() / 1000.0;
+  ASSERT_GT(host_kilobytes, 0) << "the host's memory size cannot be read";
+  const long long shown = kilobytes_shown(figure);
+  ASSERT_GT(shown, 0) << "not \"<digits> KB\": " << figure;
+  EXPECT_NEAR(static_cast<double>(shown), host_kilobytes, host_kilobytes / 100) << figure;
   EXPECT_EQ(window_text(GetDlgItem(about, 302)), "");
-  EXPECT_TRUE(save_screenshot(GetDesktopWindow(), shot("about.bmp")));
+  EXPECT_TRUE(screen_shot(about, COLOR_BTNFACE, "about.bmp"));
   press_button(about, IDOK);
   EXPECT_TRUE(gone(about));
 }
 
 TEST_F(Shell, MenusAndPreferencesAsTheUserSeesThem) {
-  ASSERT_NE(start(sample("amplifier-transient.out")), nullptr);
-  wait_for_text(status, "Data File: Z", kWait);
+  const std::string amplifier = sample("amplifier-transient.out");
+  ASSERT_NE(start(amplifier), nullptr);
+  ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + amplifier);
   SetForegroundWindow(frame);
   PostMessageA(frame, WM_SYSCOMMAND, SC_KEYMENU, 'f');
-  Sleep(800);
-  EXPECT_TRUE(save_screenshot(GetDesktopWindow(), shot("menu-file.bmp")));
+  HWND file_menu = wait_for_window(program, "#32768", nullptr, kWait);   // the open popup
+  ASSERT_NE(file_menu, nullptr);
+  EXPECT_TRUE(screen_shot(file_menu, COLOR_MENU, "menu-file.bmp"));
   PostMessageA(frame, WM_KEYDOWN, VK_ESCAPE, 0);
   PostMessageA(frame, WM_KEYDOWN, VK_ESCAPE, 0);
-  Sleep(300);
   PostMessageA(frame, WM_CANCELMODE, 0, 0);
-  Sleep(300);
+  ASSERT_TRUE(settled());
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(file_menu) || !IsWindowVisible(file_menu); }, kWait));
   command(13007);
   HWND preferences = dialog("Preferences");
   ASSERT_NE(preferences, nullptr);
-  EXPECT_TRUE(save_screenshot(GetDesktopWindow(), shot("preferences.bmp")));
+  EXPECT_TRUE(screen_shot(preferences, COLOR_BTNFACE, "preferences.bmp"));
   press_button(preferences, IDCANCEL);
   EXPECT_TRUE(gone(preferences));
 }
@@ -366,8 +400,8 @@ TEST_F(Shell, MenusAndPreferencesAsTheUserSeesThem) {
 TEST_F(Shell, HelpWithoutItsFileLeavesTheProgramRunning) {
   ASSERT_NE(start("/x"), nullptr);
   command(17001);
-  Sleep(1500);
-  EXPECT_EQ(wait_for_message_box(program, 300), nullptr);
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr);
   close();
 }
 

@@ -7,6 +7,11 @@
 
 namespace {
 
+// How long the watcher looks for its dialog, and how long a dialog may stay open after the
+// script before the watcher cancels it.
+const int kFindMs = 5000;
+const int kLeftOpenMs = 3000;
+
 struct Search {
   std::string title;
   HWND found;
@@ -34,22 +39,13 @@ HWND find_dialog_now(DWORD thread, const std::string &title) {
 }  // namespace
 
 HWND wait_for_dialog(DWORD thread, const std::string &title, int timeout_ms) {
-  for (int waited = 0; waited <= timeout_ms; waited += 20) {
-    if (HWND dialog = find_dialog_now(thread, title)) {
-      Sleep(100);   // let it finish its first paint
-      return dialog;
-    }
-    Sleep(20);
-  }
-  return nullptr;
+  HWND dialog = nullptr;
+  wait_until([&] { return (dialog = find_dialog_now(thread, title)) != nullptr; }, timeout_ms);
+  return dialog;
 }
 
 bool wait_until_gone(DWORD thread, const std::string &title, int timeout_ms) {
-  for (int waited = 0; waited <= timeout_ms; waited += 20) {
-    if (!find_dialog_now(thread, title)) return true;
-    Sleep(20);
-  }
-  return false;
+  return wait_until([&] { return find_dialog_now(thread, title) == nullptr; }, timeout_ms);
 }
 
 void DialogWatcher::start(const std::string &title, std::function<void(HWND)> act) {
@@ -57,27 +53,27 @@ void DialogWatcher::start(const std::string &title, std::function<void(HWND)> ac
   title_ = title;
   act_ = std::move(act);
   found_ = false;
+  finished_ = false;
   thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
 }
 
 DWORD WINAPI DialogWatcher::run(void *self) {
   DialogWatcher *w = static_cast<DialogWatcher *>(self);
-  HWND dialog = wait_for_dialog(w->ui_thread_, w->title_, 5000);
+  // Once the call has returned its dialog cannot come any more.
+  HWND dialog = nullptr;
+  wait_until([&] { return w->finished_ || (dialog = find_dialog_now(w->ui_thread_, w->title_)) != nullptr; }, kFindMs);
   if (dialog) {
     w->found_ = true;
     w->act_(dialog);
   }
-  // Whatever is still open now would block the test: cancel it.
-  for (int i = 0; i < 10; i++) {
-    HWND left = wait_for_dialog(w->ui_thread_, "", i == 0 ? 500 : 200);
-    if (!left) break;
-    PostMessageA(left, WM_COMMAND, IDCANCEL, 0);
-    Sleep(200);
-  }
+  // Until the test's call has returned, a dialog left open would block it: cancel it.
+  while (!wait_until([w] { return w->finished_.load(); }, kLeftOpenMs))
+    if (HWND left = find_dialog_now(w->ui_thread_, "")) PostMessageA(left, WM_COMMAND, IDCANCEL, 0);
   return 0;
 }
 
 bool DialogWatcher::finish() {
+  finished_ = true;
   if (thread_) {
     WaitForSingleObject(thread_, 60000);
     CloseHandle(thread_);
@@ -129,8 +125,8 @@ void double_click_entry(HWND list, int index) {
   double_click(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-void screenshot(HWND window, const std::string &name) {
+testing::AssertionResult screenshot(HWND window, const std::string &name) {
   std::string folder = windows_path(ULMO_SCREENSHOT_DIR);
   CreateDirectoryA(folder.c_str(), nullptr);
-  save_screenshot(window, folder + "\\" + name + ".bmp");
+  return save_screenshot(window, GetSysColor(COLOR_BTNFACE), folder + "\\" + name + ".bmp");
 }

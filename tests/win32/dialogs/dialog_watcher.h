@@ -4,16 +4,20 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <atomic>
 #include <functional>
 #include <string>
 
 class DialogWatcher {
  public:
   // Starts watching the calling thread for a visible dialog titled `title`; `act` runs on the
-  // watcher thread with it and must close it. A dialog still open after the time-out is
-  // cancelled so that a failing test cannot hang.
+  // watcher thread with it and must close it. Until finish is called, a dialog still open a
+  // while after `act` is cancelled so that a failing test cannot hang.
   void start(const std::string &title, std::function<void(HWND)> act);
-  // Waits for the watcher; true when it found its dialog.
+  // Waits for the watcher, once the call that showed the dialog has returned; true when it
+  // found its dialog.
   bool finish();
   ~DialogWatcher();
 
@@ -24,6 +28,7 @@ class DialogWatcher {
   std::function<void(HWND)> act_;
   HANDLE thread_ = nullptr;
   bool found_ = false;
+  std::atomic<bool> finished_{false};
 };
 
 // A visible dialog of `thread` titled `title`, waited for up to `timeout_ms`; null if none.
@@ -45,5 +50,6 @@ void double_click(HWND control, int x, int y);
 // A double click on a list entry.
 void double_click_entry(HWND list, int index);
 
-// Saves a picture of the window as NAME.bmp in the test's screenshot folder.
-void screenshot(HWND window, const std::string &name);
+// Waits until the dialog shows drawn on the screen and saves its picture as NAME.bmp in the
+// test's screenshot folder; fails when it never looks drawn.
+testing::AssertionResult screenshot(HWND window, const std::string &name);

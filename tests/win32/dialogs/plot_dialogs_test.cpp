@@ -80,13 +80,14 @@ TEST_F(PlotDialogs, SelectListsEveryPlotAndOkSelects) {
   int selected = -2;
   bool list_focused = false;
   std::string label;
+  testing::AssertionResult shot = testing::AssertionFailure() << "no picture taken";
   watcher.start("Select Current Plot", [&](HWND dialog) {
     entries = entries_of(dialog);
     HWND list = GetDlgItem(dialog, IDC_PLOT_LIST);
     selected = list_selection(list);
     list_focused = focus_of(ui_thread) == list;
     label = control_text(dialog, IDOK) + "/" + control_text(dialog, IDCANCEL);
-    screenshot(dialog, "select-current-plot");
+    shot = screenshot(dialog, "select-current-plot");
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     click(dialog, IDOK);
   });
@@ -98,6 +99,7 @@ TEST_F(PlotDialogs, SelectListsEveryPlotAndOkSelects) {
   EXPECT_EQ(selected, 2);   // the current plot: the last one after a load
   EXPECT_TRUE(list_focused);
   EXPECT_EQ(label, "OK/Cancel");
+  EXPECT_TRUE(shot);
   EXPECT_EQ(current_plot_index(), 0);
   // A table plot's window comes forward.
   ASSERT_EQ(shown_windows.size(), 1u);
@@ -215,9 +217,10 @@ TEST_P(Statistics, LayoutByAnalysisCode) {
   load({sample("Amplifier", "Analysis", 1, code)});
   StatisticsSeen seen;
   std::string title;
+  testing::AssertionResult shot = testing::AssertionFailure() << "no picture taken";
   watcher.start("Simulation Statistics", [&](HWND dialog) {
     seen = read_statistics(dialog);
-    screenshot(dialog, "statistics-code-" + std::to_string(code));
+    shot = screenshot(dialog, "statistics-code-" + std::to_string(code));
     click(dialog, IDOK);
   });
   show_statistics(nullptr);
@@ -234,6 +237,7 @@ TEST_P(Statistics, LayoutByAnalysisCode) {
   EXPECT_EQ(seen.static_count, static_cast<int>(2 * labels.size()));   // nothing else shown
   for (size_t i = 1; i < seen.label_tops.size(); i++) EXPECT_GT(seen.label_tops[i], seen.label_tops[i - 1]);
   EXPECT_EQ(seen.ok, "OK");
+  EXPECT_TRUE(shot);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, Statistics, ::testing::Values(4, 0, 5));
@@ -244,11 +248,12 @@ TEST_F(PlotDialogs, PlotInfoAndItsStatistics) {
   std::string buttons;
   StatisticsSeen seen;
   bool info_back = false;
+  testing::AssertionResult shot = testing::AssertionFailure() << "no picture taken";
   watcher.start("Plot Info", [&](HWND dialog) {
     for (int id : {IDC_INFO_FILE_NAME, IDC_INFO_TITLE, IDC_INFO_DATE, IDC_INFO_PLOT_NAME})
       fields.push_back(control_text(dialog, id));
     buttons = control_text(dialog, IDC_INFO_STATISTICS) + "/" + control_text(dialog, IDCANCEL);
-    screenshot(dialog, "plot-info");
+    shot = screenshot(dialog, "plot-info");
     click(dialog, IDC_INFO_STATISTICS);
     HWND statistics = wait_for_dialog(ui_thread, "Simulation Statistics");
     if (!statistics) return;
@@ -263,6 +268,7 @@ TEST_F(PlotDialogs, PlotInfoAndItsStatistics) {
   std::vector<std::string> expected = {path, "Filter", "Tue Dec  8 10:00:00 2026", "Transient Analysis"};
   EXPECT_EQ(fields, expected);
   EXPECT_EQ(buttons, "Statistics.../Close");
+  EXPECT_TRUE(shot);
   EXPECT_EQ(seen.values, kTransientValues);
   EXPECT_TRUE(info_back);
   EXPECT_TRUE(wait_until_gone(ui_thread, "Plot Info"));

@@ -44,6 +44,7 @@ TEST_F(Welcome, OpensWithExistingGraphChecked) {
   int checked[4];
   bool enabled[4];
   std::string check_box, ok, cancel;
+  testing::AssertionResult shot = testing::AssertionFailure() << "no picture taken";
   watcher.start(kTitle, [&](HWND dialog) {
     for (int i = 0; i < 4; i++) {
       texts += control_text(dialog, kRadios[i].id) + "|";
@@ -53,11 +54,12 @@ TEST_F(Welcome, OpensWithExistingGraphChecked) {
     check_box = control_text(dialog, IDC_WELCOME_DONT_SHOW);
     ok = control_text(dialog, IDOK);
     cancel = control_text(dialog, IDCANCEL);
-    screenshot(dialog, "welcome");
+    shot = screenshot(dialog, "welcome");
     click(dialog, IDOK);
   });
   EXPECT_EQ(show_welcome(nullptr), WelcomeChoice::ExistingGraph);
   ASSERT_TRUE(watcher.finish());
+  EXPECT_TRUE(shot);
   EXPECT_EQ(texts, "Open an existing Graph|Open your last Graph|Open an existing Data File|"
                    "Open your last Data File|");
   EXPECT_EQ(checked[0], BST_CHECKED);
@@ -105,12 +107,13 @@ TEST_F(Welcome, LastChoicesDisabledWhenTheirSettingIsEmpty) {
     set_setting_text("LastGraph", r.graph);
     set_setting_text("LastDataFile", r.data);
     bool graph = true, data = true, existing_graph = false, existing_data = false;
+    testing::AssertionResult shot = testing::AssertionSuccess();
     watcher.start(kTitle, [&](HWND dialog) {
       graph = IsWindowEnabled(GetDlgItem(dialog, IDC_WELCOME_LAST_GRAPH)) != 0;
       data = IsWindowEnabled(GetDlgItem(dialog, IDC_WELCOME_LAST_DATA_FILE)) != 0;
       existing_graph = IsWindowEnabled(GetDlgItem(dialog, IDC_WELCOME_EXISTING_GRAPH)) != 0;
       existing_data = IsWindowEnabled(GetDlgItem(dialog, IDC_WELCOME_EXISTING_DATA_FILE)) != 0;
-      if (!r.graph_enabled && !r.data_enabled) screenshot(dialog, "welcome-disabled");
+      if (!r.graph_enabled && !r.data_enabled) shot = screenshot(dialog, "welcome-disabled");
       click(dialog, IDCANCEL);
     });
     EXPECT_EQ(show_welcome(nullptr), WelcomeChoice::Cancelled);
@@ -119,6 +122,7 @@ TEST_F(Welcome, LastChoicesDisabledWhenTheirSettingIsEmpty) {
     EXPECT_EQ(data, r.data_enabled) << r.graph << "|" << r.data;
     EXPECT_TRUE(existing_graph);
     EXPECT_TRUE(existing_data);
+    EXPECT_TRUE(shot);
   }
 }
 

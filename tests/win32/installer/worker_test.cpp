@@ -17,6 +17,7 @@
 #include "payload/extract.h"
 #include "payload/payload_builder.h"
 #include "payload_members.h"
+#include "wait.h"
 
 namespace fs = std::filesystem;
 
@@ -200,7 +201,8 @@ DWORD run_child(const std::string& scenario, const std::string& dir, std::vector
       }
       messages.push_back(text);
       PostMessageA(search.box, WM_COMMAND, IDOK, 0);
-      Sleep(200);
+      // The same box is not read twice.
+      wait_until([&] { return !IsWindow(search.box); }, 10000);
     }
     if (waited > 120000) {
       TerminateProcess(pi.hProcess, 99);

@@ -8,6 +8,7 @@
 
 #include "base/messages.h"
 #include "shell/win32/ui_win32.h"
+#include "wait.h"
 
 namespace {
 
@@ -27,21 +28,19 @@ BOOL CALLBACK find_box(HWND hwnd, LPARAM found) {
 
 // Waits for the box on the test's thread, reads it and presses the answer.
 DWORD WINAPI answer_box(void *) {
-  for (int i = 0; i < 500; i++) {
-    HWND box = nullptr;
+  HWND box = nullptr;
+  auto shown = [&] {
     EnumThreadWindows(ui_thread, find_box, reinterpret_cast<LPARAM>(&box));
-    if (box) {
-      char text[512];
-      GetWindowTextA(box, text, sizeof text);
-      seen_caption = text;
-      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-      seen_text = text;
-      PostMessageA(box, WM_COMMAND, answer, 0);
-      return 0;
-    }
-    Sleep(20);
-  }
-  return 1;
+    return box != nullptr;
+  };
+  if (!wait_until(shown, 10000)) return 1;
+  char text[512];
+  GetWindowTextA(box, text, sizeof text);
+  seen_caption = text;
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  seen_text = text;
+  PostMessageA(box, WM_COMMAND, answer, 0);
+  return 0;
 }
 
 class MessageBoxes : public ::testing::Test {

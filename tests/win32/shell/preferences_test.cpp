@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "resources/preferences_ids.h"
 #include "shell/settings.h"
 #include "shell/win32/font_list_win32.h"
 #include "shell/win32/preferences.h"
+#include "wait.h"
 
 namespace {
 
@@ -38,6 +39,18 @@ void press(HWND dialog, int id) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+HWND focus_of(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+std::pair<int, int> selection_of(HWND edit) {
+  DWORD start = 0, end = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {static_cast<int>(start), static_cast<int>(end)};
+}
+
 struct Watcher {
   std::function<void(HWND)> script;
   bool found = false;
@@ -52,17 +65,12 @@ HWND find_dialog() {
 
 DWORD WINAPI watch(void *arg) {
   Watcher *watcher = static_cast<Watcher *>(arg);
-  for (int i = 0; i < 500; i++) {
-    if (HWND dialog = find_dialog()) {
-      watcher->found = true;
-      // A pause to look at the dialog (screenshots), when asked for.
-      if (const char *pause = getenv("ULMO_SCREENSHOT_PAUSE_MS")) Sleep(atoi(pause));
-      watcher->script(dialog);
-      return 0;
-    }
-    Sleep(20);
-  }
-  return 1;
+  HWND dialog = nullptr;
+  if (!wait_until([&] { return (dialog = find_dialog()) != nullptr; }, 10000)) return 1;
+  watcher->found = true;
+  pause_for_a_look();
+  watcher->script(dialog);
+  return 0;
 }
 
 class Preferences : public ::testing::Test {
@@ -204,18 +212,21 @@ TEST_F(Preferences, CancelChangesNothing) {
 }
 
 TEST_F(Preferences, ABoxThatIsNotANumberKeepsTheDialogOpen) {
-  bool still_open = false;
+  bool refused = false, still_open = false;
   std::string after;
   run([&](HWND d) {
     SetDlgItemTextA(d, IDC_PREF_CURSOR_DIGITS, "four");
     SetDlgItemTextA(d, IDC_PREF_GRAPH_DIGITS, "3");
     press(d, IDOK);
-    Sleep(300);
+    // OK was handled once the refused box has the focus with its text selected.
+    HWND box = GetDlgItem(d, IDC_PREF_CURSOR_DIGITS);
+    refused = wait_until([&] { return focus_of(d) == box && selection_of(box) == std::make_pair(0, 4); }, 10000);
     still_open = IsWindow(d) && IsWindowVisible(d);
     after = text_of(d, IDC_PREF_CURSOR_DIGITS);
     SetDlgItemTextA(d, IDC_PREF_CURSOR_DIGITS, "6");
     press(d, IDOK);
   });
+  EXPECT_TRUE(refused) << "the box that is not a number is not focused and selected";
   EXPECT_TRUE(still_open);
   EXPECT_EQ(after, "four");
   EXPECT_EQ(settings().cursor_digits, 6);

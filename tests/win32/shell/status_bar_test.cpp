@@ -7,6 +7,7 @@
 #include "shell/status.h"
 #include "shell/win32/status_bar.h"
 #include "shell/win32/ui_win32.h"
+#include "wait.h"
 
 namespace {
 
@@ -15,15 +16,16 @@ LRESULT CALLBACK test_frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 
-void pump() {
-  MSG msg;
-  for (int i = 0; i < 20; i++) {
+// Handles this thread's messages until both windows have painted all they had to.
+bool pump_until_painted(HWND frame, HWND bar) {
+  return wait_until([&] {
+    MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
-    Sleep(10);
-  }
+    return !GetUpdateRect(frame, nullptr, FALSE) && !GetUpdateRect(bar, nullptr, FALSE);
+  }, 10000);
 }
 
 class StatusBarWindow : public ::testing::Test {
@@ -51,7 +53,7 @@ class StatusBarWindow : public ::testing::Test {
     set_status(kStatusNoDataFile);
     bar = static_cast<HWND>(status_bar().window);
     ASSERT_NE(bar, nullptr);
-    pump();
+    ASSERT_TRUE(pump_until_painted(frame, bar));
   }
   void TearDown() override {
     destroy_status_bar();
@@ -92,7 +94,7 @@ TEST_F(StatusBarWindow, SitsOnTheBottomEdgeAtFullWidth) {
 
 TEST_F(StatusBarWindow, FollowsTheFrameWhenResized) {
   SetWindowPos(frame, nullptr, 0, 0, 500, 200, SWP_NOZORDER | SWP_NOMOVE);
-  pump();
+  ASSERT_TRUE(pump_until_painted(frame, bar));
   RECT r = bar_rect_in_frame();
   EXPECT_EQ(r.top, 181);
   EXPECT_EQ(r.right, 500);

@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "base/text.h"
 #include "shell/win32/toolbar.h"
+#include "wait.h"
 
 namespace {
 
@@ -38,15 +38,7 @@ class Toolbar : public ::testing::Test {
     ASSERT_NE(toolbar, nullptr);
   }
   void TearDown() override {
-    // A pause to look at the toolbar (screenshots), when asked for.
-    if (const char *pause = getenv("ULMO_SCREENSHOT_PAUSE_MS")) {
-      DWORD end = GetTickCount() + atoi(pause);
-      MSG msg;
-      while (GetTickCount() < end) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(20);
-      }
-    }
+    pause_for_a_look();
     DestroyWindow(frame);
   }
 
