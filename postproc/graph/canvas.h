@@ -1,0 +1,91 @@
+// The drawing surface that the graph's layout and paint draw through.
+//
+// Layout and paint compute every coordinate themselves and only replay drawing operations
+// here, so one graph draws the same on the screen, a printer page, a metafile, the recording
+// canvas of the tests and the files of `ulmocli render`. The operations are those of the
+// Windows graphics interface the graph was designed on, with their values: an
+// implementation over that interface passes them through unchanged, others imitate them.
+//
+// Coordinates are logical units of the current mapping. A canvas owns nothing of the caller;
+// the pen, brush and font set last stay in force until the next set.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "graph.h"
+#include "resources.h"
+#include "symbols.h"
+
+// Pen styles, numbered as trace line styles and grid styles are (5 draws nothing).
+enum PenStyle { kPenSolid = 0, kPenDash = 1, kPenDot = 2, kPenDashDot = 3, kPenDashDotDot = 4, kPenNull = 5 };
+
+struct Pen {
+  int style;      // PenStyle
+  int width;      // logical units; 0 is one device pixel whatever the mapping
+  Colour colour;
+};
+
+struct Brush {
+  bool hollow;    // the stock null brush: outlines only
+  Colour colour;
+};
+
+// Text alignment flags, combined as the platform combines them: one horizontal and one
+// vertical reference of the point given to text_out.
+enum TextAlign : unsigned {
+  kAlignLeft = 0, kAlignRight = 2, kAlignCenter = 6,
+  kAlignTop = 0, kAlignBottom = 8, kAlignBaseline = 24,
+};
+
+// Binary raster operations (the cursors draw with kRopXorPen so that a second draw erases).
+enum RasterOp { kRopCopyPen = 13, kRopXorPen = 7, kRopNot = 6 };
+
+// The isotropic mapping of a logical window onto the device viewport: the window extent is
+// scaled by the same factor in both directions so that the whole window fits the viewport.
+struct Mapping {
+  LogicalPoint window_origin;
+  TextSize window_extent;
+  LogicalPoint viewport_origin;
+  TextSize viewport_extent;
+};
+
+// Where a logical point lands on the device under an isotropic mapping. Like the platform,
+// the axis with the larger ratio is shrunk to the other's scale (the picture is not centred);
+// a direction whose extents have opposite signs runs backwards.
+struct DeviceTransform {
+  double scale_x, scale_y;   // device units per logical unit, signed
+  double offset_x, offset_y; // device position of logical (0, 0)
+};
+DeviceTransform device_transform(const Mapping &mapping);
+// Rounded to the nearest device unit, halves away from zero.
+LogicalPoint to_device(const DeviceTransform &t, LogicalPoint logical);
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  virtual void set_mapping(const Mapping &mapping) = 0;
+  virtual void set_pen(const Pen &pen) = 0;
+  virtual void set_brush(const Brush &brush) = 0;
+  virtual void set_font(const LogicalFont &font) = 0;
+  virtual void set_text_align(unsigned align) = 0;   // TextAlign flags
+  virtual void set_text_colour(Colour colour) = 0;
+  virtual void set_raster_op(int op) = 0;            // RasterOp
+
+  virtual void move_to(LogicalPoint to) = 0;
+  virtual void line_to(LogicalPoint to) = 0;         // from the current position; moves it
+  virtual void polyline(const LogicalPoint *points, size_t count) = 0;
+  virtual void polygon(const LogicalPoint *points, size_t count) = 0;   // closed, filled
+  virtual void rectangle(const LogicalRect &rect) = 0;   // outline with the pen, filled
+  virtual void ellipse(const LogicalRect &bounds) = 0;
+  virtual void fill_rect(const LogicalRect &rect, Colour colour) = 0;   // no outline
+  virtual void text_out(LogicalPoint at, const std::string &text) = 0;
+
+  // The size of `text` in the current font, in logical units. A surface that cannot measure
+  // (a metafile) answers {0, 0}; layout then keeps the sizes of the last measured paint.
+  virtual TextSize text_extent(const std::string &text) = 0;
+  // Narrows the clip region to the inside of `rect`; reset_clip lifts every narrowing.
+  virtual void intersect_clip(const LogicalRect &rect) = 0;
+  virtual void reset_clip() = 0;
+};
