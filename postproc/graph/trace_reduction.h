@@ -1,0 +1,23 @@
+// Drawing only what can show: a long sweep reduced, per device-pixel column, to the points
+// that decide that column's pixels.
+//
+// Within one column every segment is vertical, so the pixels a run of points lights there
+// are those between its lowest and highest point; the segments into and out of the column
+// start at its first point and end at its last. Keeping first, lowest, highest and last, in
+// their order, therefore draws the same pixels with a one-pixel solid pen, the end pixel that
+// a line leaves out included. Dashes (whose pattern runs along the path) and wider pens
+// (whose joins and caps depend on every vertex) get the full path.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "canvas.h"
+
+// The points of `points` (one unbroken sweep, logical units) to draw instead of all of them,
+// in their order.
+std::vector<LogicalPoint> reduce_to_pixel_columns(const LogicalPoint *points, size_t count,
+                                                  const DeviceTransform &device);
+
+// Whether a pen draws one device pixel wide under `device`, so that reduction is exact.
+bool reducible_pen(const Pen &pen, const DeviceTransform &device);
