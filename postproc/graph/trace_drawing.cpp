@@ -1,4 +1,5 @@
-// Trace lines and symbols.
+// Trace lines and symbols. Points are converted as they are drawn, so a trace of millions of
+// points costs no second copy of itself.
 #include "trace_drawing.h"
 
 #include <algorithm>
@@ -11,58 +12,64 @@
 
 namespace {
 
-std::vector<LogicalPoint> logical_points(const Graph &graph, const Trace &trace, int count) {
-  std::vector<LogicalPoint> points(count);
-  for (int i = 0; i < count; i++)
-    points[i] = {value_to_logical(&graph, 0, trace.x_values[i]),
-                 value_to_logical(&graph, 1, trace.y_values[i])};
-  return points;
-}
-
-// Where each sweep starts: at 0, and wherever x steps against the first step's direction.
-std::vector<size_t> sweep_starts(const Trace &trace, const std::vector<LogicalPoint> &points,
-                                 bool detect) {
-  std::vector<size_t> starts{0};
-  if (!detect || points.size() < 2) return starts;
-  int d = trace.x_values[1] >= trace.x_values[0] ? 1 : -1;
-  for (size_t i = 1; i < points.size(); i++)
-    if (d * points[i].x < d * points[i - 1].x) starts.push_back(i);
-  return starts;
-}
-
-void draw_line(Canvas &canvas, const Pen &pen, const std::vector<LogicalPoint> &points,
-               const std::vector<size_t> &starts, const DeviceTransform *device) {
-  canvas.set_pen(pen);
-  if (device && reducible_pen(pen, *device)) {
-    for (size_t s = 0; s < starts.size(); s++) {
-      size_t end = s + 1 < starts.size() ? starts[s + 1] : points.size();
-      size_t count = end - starts[s];
-      if (count < 2) continue;   // a lone point draws nothing
-      std::vector<LogicalPoint> kept =
-          reduce_to_pixel_columns(points.data() + starts[s], count, *device);
-      canvas.polyline(kept.data(), kept.size());
-    }
-    return;
+struct TracePoints {
+  const Graph &graph;
+  const Trace &trace;
+  LogicalPoint operator()(int i) const {
+    return {value_to_logical(&graph, 0, trace.x_values[i]),
+            value_to_logical(&graph, 1, trace.y_values[i])};
   }
-  canvas.move_to(points[0]);
-  size_t next_start = 1;
-  for (size_t i = 1; i < points.size(); i++) {
-    if (next_start < starts.size() && starts[next_start] == i) {
-      next_start++;
-      canvas.move_to(points[i]);
-    } else {
-      canvas.line_to(points[i]);
-    }
+};
+
+// The sweep's direction, from its first step; a step against it starts a new sweep.
+int direction(const Trace &trace, int count) {
+  return count > 1 && trace.x_values[1] < trace.x_values[0] ? -1 : 1;
+}
+
+void draw_reduced(Canvas &canvas, const TracePoints &at, int count, bool detect, int d,
+                  const DeviceTransform &device) {
+  ColumnReducer reducer(device);
+  std::vector<LogicalPoint> kept;
+  int in_sweep = 0;
+  auto end_sweep = [&]() {
+    reducer.finish(kept);
+    if (in_sweep >= 2) canvas.polyline(kept.data(), kept.size());   // a lone point draws nothing
+    kept.clear();
+    in_sweep = 0;
+  };
+  LogicalPoint previous{};
+  for (int i = 0; i < count; i++) {
+    LogicalPoint p = at(i);
+    if (i > 0 && detect && d * p.x < d * previous.x) end_sweep();
+    reducer.add(p, kept);
+    in_sweep++;
+    previous = p;
+  }
+  end_sweep();
+}
+
+void draw_every_point(Canvas &canvas, const TracePoints &at, int count, bool detect, int d) {
+  LogicalPoint previous = at(0);
+  canvas.move_to(previous);
+  for (int i = 1; i < count; i++) {
+    LogicalPoint p = at(i);
+    if (detect && d * p.x < d * previous.x)
+      canvas.move_to(p);
+    else
+      canvas.line_to(p);
+    previous = p;
   }
 }
 
-void draw_symbols(Canvas &canvas, const Graph &graph, const Trace &trace, Colour colour,
-                  const std::vector<LogicalPoint> &points) {
+void draw_symbols(Canvas &canvas, const TracePoints &at, int count, Colour colour) {
+  const Trace &trace = at.trace;
   canvas.set_pen({kPenSolid, 0, colour});
-  int r = graph.character_height * trace.symbol_size / 10;
-  size_t period = static_cast<size_t>(std::max(trace.symbol_period, 1));
-  for (size_t i = 0; i < points.size(); i += period)
-    draw_symbol(canvas, trace.symbol_index, points[i], r, colour);
+  int r = at.graph.character_height * trace.symbol_size / 10;
+  int period = std::max(trace.symbol_period, 1);
+  for (int i = 0; i < count; i += period) {
+    draw_symbol(canvas, trace.symbol_index, at(i), r, colour);
+    if (count - i <= period) break;   // i + period would pass the end, or overflow
+  }
 }
 
 }  // namespace
@@ -73,12 +80,17 @@ void draw_traces(const Graph &graph, Canvas &canvas, const GraphResources &resou
     int count = std::min(t->point_count, t->drawn_point_count);
     if (count <= 0 || !t->x_values || !t->y_values) continue;
     Colour colour = resources.palette[std::min(std::max(t->colour_index, 0), kColourCount - 1)];
-    std::vector<LogicalPoint> points = logical_points(graph, *t, count);
+    TracePoints at{graph, *t};
     if (t->line_style != kPenNull) {
       int width = round_to_int(t->line_weight * graph.line_width_factor, 0, kCoordinateLimit);
-      draw_line(canvas, {t->line_style, width, colour}, points,
-                sweep_starts(*t, points, how.detect_multiple_traces), how.device);
+      Pen pen{t->line_style, width, colour};
+      canvas.set_pen(pen);
+      int d = direction(*t, count);
+      if (how.device && reducible_pen(pen, *how.device))
+        draw_reduced(canvas, at, count, how.detect_multiple_traces, d, *how.device);
+      else
+        draw_every_point(canvas, at, count, how.detect_multiple_traces, d);
     }
-    if (t->display_symbols) draw_symbols(canvas, graph, *t, colour, points);
+    if (t->display_symbols) draw_symbols(canvas, at, count, colour);
   }
 }

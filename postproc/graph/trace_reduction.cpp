@@ -1,33 +1,46 @@
 // Per-column reduction of a sweep.
 #include "trace_reduction.h"
 
-#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "round.h"
+
+void ColumnReducer::add(LogicalPoint point, std::vector<LogicalPoint> &out) {
+  LogicalPoint d = to_device(device_, point);
+  Kept kept{point, count_++};
+  if (kept.order > 0 && d.x == column_) {
+    // The first of equal extremes: any would light the same pixels.
+    if (d.y < low_y_) low_y_ = d.y, lowest_ = kept;
+    if (d.y > high_y_) high_y_ = d.y, highest_ = kept;
+    last_ = kept;
+    return;
+  }
+  if (kept.order > 0) {
+    finish(out);
+    count_ = 1;
+    kept.order = 0;
+  }
+  column_ = d.x;
+  first_ = lowest_ = highest_ = last_ = kept;
+  low_y_ = high_y_ = d.y;
+}
+
+void ColumnReducer::finish(std::vector<LogicalPoint> &out) {
+  if (count_ == 0) return;
+  Kept chosen[4] = {first_, lowest_, highest_, last_};
+  if (chosen[2].order < chosen[1].order) std::swap(chosen[1], chosen[2]);
+  for (int i = 0; i < 4; i++)
+    if (i == 0 || chosen[i].order != chosen[i - 1].order) out.push_back(chosen[i].point);
+  count_ = 0;
+}
 
 std::vector<LogicalPoint> reduce_to_pixel_columns(const LogicalPoint *points, size_t count,
                                                   const DeviceTransform &device) {
   std::vector<LogicalPoint> kept;
-  size_t start = 0;
-  while (start < count) {
-    LogicalPoint first = to_device(device, points[start]);
-    size_t lowest = start, highest = start;
-    int low_y = first.y, high_y = first.y;
-    size_t end = start + 1;
-    for (; end < count; end++) {
-      LogicalPoint d = to_device(device, points[end]);
-      if (d.x != first.x) break;
-      // The first of equal extremes: any would light the same pixels.
-      if (d.y < low_y) low_y = d.y, lowest = end;
-      if (d.y > high_y) high_y = d.y, highest = end;
-    }
-    size_t last = end - 1;
-    size_t chosen[4] = {start, std::min(lowest, highest), std::max(lowest, highest), last};
-    for (int i = 0; i < 4; i++)
-      if (i == 0 || chosen[i] != chosen[i - 1]) kept.push_back(points[chosen[i]]);
-    start = end;
-  }
+  ColumnReducer reducer(device);
+  for (size_t i = 0; i < count; i++) reducer.add(points[i], kept);
+  reducer.finish(kept);
   return kept;
 }
 

@@ -14,6 +14,27 @@
 
 #include "canvas.h"
 
+// Reduces a sweep fed one point at a time, so that a long trace is never held twice: points
+// to keep are appended to `out` as each column's run ends.
+class ColumnReducer {
+ public:
+  explicit ColumnReducer(const DeviceTransform &device) : device_(device) {}
+  void add(LogicalPoint point, std::vector<LogicalPoint> &out);
+  // Ends the sweep: flushes the last run and starts afresh.
+  void finish(std::vector<LogicalPoint> &out);
+
+ private:
+  struct Kept {
+    LogicalPoint point;
+    long long order;   // position in the sweep
+  };
+  DeviceTransform device_;
+  long long count_ = 0;
+  int column_ = 0;
+  Kept first_{}, lowest_{}, highest_{}, last_{};
+  int low_y_ = 0, high_y_ = 0;
+};
+
 // The points of `points` (one unbroken sweep, logical units) to draw instead of all of them,
 // in their order.
 std::vector<LogicalPoint> reduce_to_pixel_columns(const LogicalPoint *points, size_t count,

@@ -7,6 +7,7 @@
 #include "graph/layout.h"
 #include "graph/paint.h"
 #include "graph/resources.h"
+#include "raster.h"
 
 namespace {
 
@@ -347,6 +348,31 @@ TEST_F(PaintTest, LongDashedTracesDrawEveryPoint) {
   std::vector<DrawRecord> drawn = trace_records(canvas.records());
   EXPECT_EQ(records_of(drawn, DrawOp::kLineTo).size(), 99999u);
   EXPECT_EQ(records_of(drawn, DrawOp::kPolyline).size(), 0u);
+}
+
+// Two noisy sweeps; the second steps back a little, inside the column where the first ends.
+TEST_F(PaintTest, ReducedSweepsDrawTheSamePixelsAsEveryPoint) {
+  make_fixed_graph();
+  std::vector<double> x, y;
+  unsigned state = 7;
+  for (int sweep = 0; sweep < 2; sweep++)
+    for (int i = 0; i < 30000; i++) {
+      state = state * 1103515245u + 12345u;
+      x.push_back(sweep == 0 ? 5.0 * i / 30000 : 4.999 + 5.0 * i / 30000);
+      y.push_back(std::sin(x.back() * 3 + sweep) * 0.8 + (state >> 16) / 65536.0 * 0.2);
+    }
+  add_values(x, y, "V(out)", kPenSolid);
+  paint(true);
+  std::vector<DrawRecord> reduced = trace_records(canvas.records());
+  DeviceTransform device = device_transform(canvas.records()[0].mapping);
+  ASSERT_EQ(records_of(reduced, DrawOp::kPolyline).size(), 2u);
+  graph->head->next->line_style = kPenDash;   // dashes draw every point
+  paint(true);
+  std::vector<DrawRecord> full = trace_records(canvas.records());
+  ASSERT_EQ(records_of(full, DrawOp::kLineTo).size(), 59998u);
+  Pixels full_pixels = rasterise_lines(full, device);
+  EXPECT_GT(full_pixels.size(), 2000u);
+  EXPECT_EQ(differing_pixels(full_pixels, rasterise_lines(reduced, device)), 0u);
 }
 
 TEST_F(PaintTest, AGraphWithoutTracesDrawsAxesGridAndFrameOnly) {

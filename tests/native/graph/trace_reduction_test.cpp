@@ -3,43 +3,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <set>
-#include <utility>
 #include <vector>
 
 #include "graph/trace_reduction.h"
+#include "raster.h"
 
 namespace {
-
-using Pixels = std::set<std::pair<int, int>>;
-
-// Bresenham from a to b, leaving out b's pixel as the platform's line does.
-void rasterise_line(LogicalPoint a, LogicalPoint b, Pixels &pixels) {
-  int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-  int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
-  int error = dx + dy;
-  int x = a.x, y = a.y;
-  while (x != b.x || y != b.y) {
-    pixels.insert({x, y});
-    int e2 = 2 * error;
-    if (e2 >= dy) error += dy, x += sx;
-    if (e2 <= dx) error += dx, y += sy;
-  }
-}
-
-Pixels rasterise(const std::vector<LogicalPoint> &points, const DeviceTransform &device) {
-  Pixels pixels;
-  for (size_t i = 1; i < points.size(); i++)
-    rasterise_line(to_device(device, points[i - 1]), to_device(device, points[i]), pixels);
-  return pixels;
-}
-
-size_t differing_pixels(const Pixels &a, const Pixels &b) {
-  size_t differ = 0;
-  for (const auto &p : a) differ += b.count(p) == 0;
-  for (const auto &p : b) differ += a.count(p) == 0;
-  return differ;
-}
 
 // A fixed linear congruential generator, so every run sees the same noise.
 struct Noise {
