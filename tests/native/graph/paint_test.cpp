@@ -350,6 +350,51 @@ TEST_F(PaintTest, LongDashedTracesDrawEveryPoint) {
   EXPECT_EQ(records_of(drawn, DrawOp::kPolyline).size(), 0u);
 }
 
+// Logarithmic axes: base "10" (201 wide) with a raised exponent ("-1" 201, "0" and "1" 100).
+TEST_F(PaintTest, LogarithmicLabelsAndTheYTitleBesideTwiceTheWidestBase) {
+  make_fixed_graph();
+  Axis &x = graph->axes[0];
+  x.base = 10, x.min = -1, x.max = 1, x.increment = 1;
+  Axis &y = graph->axes[1];
+  y.base = 10, y.min = 0, y.max = 2, y.increment = 1;
+  paint();
+  // The y band holds "10" and "0": 301, plus the title's 187: left = 336 + 488 = 824.
+  EXPECT_EQ(graph->plot.left, 824);
+  const std::vector<DrawRecord> &r = canvas.records();
+  std::vector<std::string> all = texts(r);
+  ASSERT_GE(all.size(), 6u);
+  EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + 6),
+            (std::vector<std::string>{"10", "-1", "10", "0", "10", "1"}));
+  // x = 824: base at 824 - round(100.5), exponent X = 10 beyond it, raised 0.3 * 168.
+  expect_point(r[text_index(r, "10")], DrawOp::kTextOut, {723, 4392}, "x base");
+  expect_point(r[text_index(r, "-1")], DrawOp::kTextOut, {934, 4342}, "x exponent");
+  // The second tick at 824 + 2920.
+  expect_point(r[text_index(r, "0")], DrawOp::kTextOut, {3854, 4342}, "second exponent");
+  // y: the base ends where the exponent's width and G leave room left of the tick at 758.
+  int y_first = text_index(r, "10", text_index(r, "Time  [s]"));
+  expect_point(r[y_first], DrawOp::kTextOut, {423, 4225}, "y base");
+  expect_point(r[y_first + 1], DrawOp::kTextOut, {634, 4175}, "y exponent");
+  // Title at 824 - 2L - 187 - G - 2 * 201.
+  expect_point(r[text_index(r, "Y Axis Title  [V]")], DrawOp::kTextOut, {67, 2238}, "y title");
+}
+
+// A full tick list keeps the walk's last tick in its last slot, with that tick's label.
+TEST_F(PaintTest, MoreTicksThanTheListHolds) {
+  make_fixed_graph();
+  Axis &x = graph->axes[0];
+  x.max = 150, x.increment = 1, x.tics = 0;
+  paint();
+  const std::vector<DrawRecord> &r = canvas.records();
+  int title = text_index(r, "Time  [s]");
+  std::vector<std::string> x_texts = texts(std::vector<DrawRecord>(r.begin(), r.begin() + title));
+  ASSERT_EQ(x_texts.size(), 101u);
+  EXPECT_EQ(x_texts[98], "98.0");
+  EXPECT_EQ(x_texts[99], "149.0");
+  EXPECT_EQ(x_texts[100], "150.0");
+  // 149 at 926 + 149 * 5738 / 150 = 6625.75; "149.0" is 504 wide.
+  expect_point(r[text_index(r, "149.0")], DrawOp::kTextOut, {6374, 4392}, "149.0");
+}
+
 // Two noisy sweeps; the second steps back a little, inside the column where the first ends.
 TEST_F(PaintTest, ReducedSweepsDrawTheSamePixelsAsEveryPoint) {
   make_fixed_graph();
