@@ -193,6 +193,16 @@ TEST_F(LayoutTest, WindowViewFollowsTheWindowsShape) {
   EXPECT_EQ(graph->plot.bottom, 2800 - 691);
 }
 
+// A minimised window: no height, no fonts, nothing divided by zero.
+TEST_F(LayoutTest, AnEmptyClient) {
+  make_fixed_graph();
+  lay_out({0, 0});
+  EXPECT_EQ(graph_resources()->view_height, 0);
+  EXPECT_EQ(graph->label_format[0].font.height, 0);
+  EXPECT_EQ(graph->character_height, 0);
+  EXPECT_EQ(graph->plot.right, 7000);
+}
+
 TEST_F(LayoutTest, AnExplicitPlotStaysAndNarrowsTheBands) {
   make_fixed_graph();
   graph->layout_automatic = false;

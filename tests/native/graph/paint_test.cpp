@@ -288,6 +288,10 @@ TEST_F(PaintTest, SymbolPeriodThreeOnTenPoints) {
     EXPECT_FALSE(squares[i].brush.hollow);
     EXPECT_EQ(squares[i].brush.colour.red, 255);
   }
+  // A period below 1 would never advance: it counts as 1.
+  t->symbol_period = 0;
+  paint();
+  EXPECT_EQ(records_of(trace_records(canvas.records()), DrawOp::kRectangle).size(), 10u);
 }
 
 TEST_F(PaintTest, ALineWithSymbolsDrawsTheLineFirst) {
