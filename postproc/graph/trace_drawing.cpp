@@ -7,6 +7,7 @@
 
 #include "coordinates.h"
 #include "round.h"
+#include "trace_coordinates.h"
 #include "trace_reduction.h"
 #include "trace_symbols.h"
 
@@ -15,10 +16,8 @@ namespace {
 struct TracePoints {
   const Graph &graph;
   const Trace &trace;
-  LogicalPoint operator()(int i) const {
-    return {value_to_logical(&graph, 0, trace.x_values[i]),
-            value_to_logical(&graph, 1, trace.y_values[i])};
-  }
+  AxisToLogical x{graph, 0}, y{graph, 1};
+  LogicalPoint operator()(int i) const { return {x(trace.x_values[i]), y(trace.y_values[i])}; }
 };
 
 // The sweep's direction, from its first step; a step against it starts a new sweep.

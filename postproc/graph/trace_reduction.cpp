@@ -1,4 +1,8 @@
 // Per-column reduction of a sweep.
+//
+// Device y only grows or only falls with logical y, so the lowest and highest logical y of a
+// run are its device extremes too (which is which does not matter: both are kept, in order),
+// and only x needs the device transform.
 #include "trace_reduction.h"
 
 #include <cmath>
@@ -6,13 +10,13 @@
 
 #include "round.h"
 
-void ColumnReducer::add(LogicalPoint point, std::vector<LogicalPoint> &out) {
-  LogicalPoint d = to_device(device_, point);
+void ColumnReducer::add_at_new_x(LogicalPoint point, std::vector<LogicalPoint> &out) {
+  int column = to_device(device_, {point.x, 0}).x;
+  cached_x_ = point.x;
   Kept kept{point, count_++};
-  if (kept.order > 0 && d.x == column_) {
-    // The first of equal extremes: any would light the same pixels.
-    if (d.y < low_y_) low_y_ = d.y, lowest_ = kept;
-    if (d.y > high_y_) high_y_ = d.y, highest_ = kept;
+  if (kept.order > 0 && column == column_) {
+    if (point.y < lowest_.point.y) lowest_ = kept;
+    if (point.y > highest_.point.y) highest_ = kept;
     last_ = kept;
     return;
   }
@@ -21,9 +25,8 @@ void ColumnReducer::add(LogicalPoint point, std::vector<LogicalPoint> &out) {
     count_ = 1;
     kept.order = 0;
   }
-  column_ = d.x;
+  column_ = column;
   first_ = lowest_ = highest_ = last_ = kept;
-  low_y_ = high_y_ = d.y;
 }
 
 void ColumnReducer::finish(std::vector<LogicalPoint> &out) {

@@ -19,20 +19,33 @@
 class ColumnReducer {
  public:
   explicit ColumnReducer(const DeviceTransform &device) : device_(device) {}
-  void add(LogicalPoint point, std::vector<LogicalPoint> &out);
+  void add(LogicalPoint point, std::vector<LogicalPoint> &out) {
+    // Dense traces repeat x: the same x is the same column, so the run goes on.
+    if (count_ > 0 && point.x == cached_x_) {
+      Kept kept{point, count_++};
+      // The first of equal extremes: any would light the same pixels.
+      if (point.y < lowest_.point.y) lowest_ = kept;
+      if (point.y > highest_.point.y) highest_ = kept;
+      last_ = kept;
+      return;
+    }
+    add_at_new_x(point, out);
+  }
   // Ends the sweep: flushes the last run and starts afresh.
   void finish(std::vector<LogicalPoint> &out);
 
  private:
   struct Kept {
     LogicalPoint point;
-    long long order;   // position in the sweep
+    long long order;   // position in the run
   };
+  void add_at_new_x(LogicalPoint point, std::vector<LogicalPoint> &out);
+
   DeviceTransform device_;
   long long count_ = 0;
   int column_ = 0;
+  int cached_x_ = 0;   // the x of the last point added
   Kept first_{}, lowest_{}, highest_{}, last_{};
-  int low_y_ = 0, high_y_ = 0;
 };
 
 // The points of `points` (one unbroken sweep, logical units) to draw instead of all of them,
