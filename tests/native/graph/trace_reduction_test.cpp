@@ -33,16 +33,22 @@ std::vector<LogicalPoint> noisy_sine_sweep(int n) {
   return points;
 }
 
+// Also with y running upwards on the device, where the lowest logical y is the highest pixel.
+const Mapping kUpwards{{0, 4666}, {7000, -4666}, {0, 0}, {1200, 800}};
+
 TEST(TraceReduction, NoisySineSweepDrawsTheSamePixels) {
-  DeviceTransform device = device_transform(kWindow);
   std::vector<LogicalPoint> full = noisy_sine_sweep(200000);
-  std::vector<LogicalPoint> reduced = reduce_to_pixel_columns(full.data(), full.size(), device);
-  // At most four points for each of the 1200 columns: the reduction does reduce.
-  EXPECT_LE(reduced.size(), 4u * 1201);
-  EXPECT_GT(reduced.size(), 2u * 1200);   // the noise spreads every column
-  Pixels full_pixels = rasterise(full, device);
-  EXPECT_GT(full_pixels.size(), 100000u);
-  EXPECT_EQ(differing_pixels(full_pixels, rasterise(reduced, device)), 0u);
+  for (const Mapping &mapping : {kWindow, kUpwards}) {
+    DeviceTransform device = device_transform(mapping);
+    std::vector<LogicalPoint> reduced =
+        reduce_to_pixel_columns(full.data(), full.size(), device);
+    // At most four points for each of the 1200 columns: the reduction does reduce.
+    EXPECT_LE(reduced.size(), 4u * 1201);
+    EXPECT_GT(reduced.size(), 2u * 1200);   // the noise spreads every column
+    Pixels full_pixels = rasterise(full, device);
+    EXPECT_GT(full_pixels.size(), 100000u);
+    EXPECT_EQ(differing_pixels(full_pixels, rasterise(reduced, device)), 0u);
+  }
 }
 
 // x wanders back and forth, so runs are short and columns are visited many times.
