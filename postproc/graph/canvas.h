@@ -85,6 +85,9 @@ class Canvas {
   // The size of `text` in the current font, in logical units. A surface that cannot measure
   // (a metafile) answers {0, 0}; layout then keeps the sizes of the last measured paint.
   virtual TextSize text_extent(const std::string &text) = 0;
+  // The current font's descent, which insets a bordered legend label. A surface without font
+  // metrics takes a fifth of the line height, about what the shipped faces have.
+  virtual int text_descent() { return text_extent("X").height / 5; }
   // Narrows the clip region to the inside of `rect`; reset_clip lifts every narrowing.
   virtual void intersect_clip(const LogicalRect &rect) = 0;
   virtual void reset_clip() = 0;

@@ -81,6 +81,10 @@ struct LegendLabel {
   bool show_symbol;      // the trace's symbol beside the text
   bool position_set;     // placed explicitly, so the layout leaves it
   WindowHandle window;   // none until the platform creates it
+  // Measured by the last layout, kept for surfaces that cannot measure text (a metafile).
+  TextSize size;         // the whole label, logical units
+  TextSize text_size;    // its text alone
+  int descent;           // of its font: the border's inset
 };
 
 struct Trace {
@@ -117,6 +121,11 @@ struct AxisGeometry {
   int label_count;
   TextSize label_sizes[kMaxTicks + 1];
   TextSize exponent_sizes[kMaxTicks + 1];   // logarithmic axes
+  TextSize title_size;                      // measured with the labels
+  // Hit regions kept by the last paint: the rectangle all labels cover, and the title's
+  // (empty when the title is not displayed).
+  LogicalRect label_region;
+  LogicalRect title_region;
 };
 
 struct Graph {
