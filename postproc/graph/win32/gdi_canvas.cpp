@@ -22,11 +22,6 @@ bool same_pen(const Pen &a, const Pen &b) {
          a.colour.green == b.colour.green && a.colour.blue == b.colour.blue;
 }
 
-// The stock object that stands in for an original a metafile DC cannot report.
-HGDIOBJ stock_for(HGDIOBJ original, int stock) {
-  return original && GetObjectType(original) != 0 ? original : GetStockObject(stock);
-}
-
 }  // namespace
 
 COLORREF colour_ref(Colour c) { return RGB(c.red, c.green, c.blue); }
@@ -34,18 +29,19 @@ COLORREF colour_ref(Colour c) { return RGB(c.red, c.green, c.blue); }
 GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), metafile_(GetDeviceCaps(dc, TECHNOLOGY) == DT_METAFILE) {}
 
 GdiCanvas::~GdiCanvas() {
-  if (original_pen_) SelectObject(dc_, stock_for(original_pen_, BLACK_PEN));
-  if (original_brush_) SelectObject(dc_, stock_for(original_brush_, WHITE_BRUSH));
-  if (original_font_) SelectObject(dc_, stock_for(original_font_, SYSTEM_FONT));
+  if (original_pen_) SelectObject(dc_, original_pen_);
+  if (original_brush_) SelectObject(dc_, original_brush_);
+  if (original_font_) SelectObject(dc_, original_font_);
   if (pen_) DeleteObject(pen_);
   if (brush_) DeleteObject(brush_);
   if (font_) DeleteObject(font_);
 }
 
-// Selects `object` and remembers what the DC held before the canvas first changed it.
-void GdiCanvas::select(HGDIOBJ object, HGDIOBJ *original) {
+// Selects `object` and remembers what the DC held before the canvas first changed it. A
+// metafile DC cannot say what it held; the stock object of a fresh DC stands in.
+void GdiCanvas::select(HGDIOBJ object, HGDIOBJ *original, int stock) {
   HGDIOBJ previous = SelectObject(dc_, object);
-  if (!*original) *original = previous ? previous : reinterpret_cast<HGDIOBJ>(1);
+  if (!*original) *original = previous && GetObjectType(previous) != 0 ? previous : GetStockObject(stock);
 }
 
 void GdiCanvas::set_mapping(const Mapping &m) {
@@ -61,7 +57,7 @@ void GdiCanvas::set_pen(const Pen &pen) {
   if (pen_set_ && same_pen(pen, last_pen_)) return;
   HPEN created = CreatePen(pen.style, pen.width, colour_ref(pen.colour));
   if (!created) return;   // out of GDI objects: keep drawing with the pen in force
-  select(created, &original_pen_);
+  select(created, &original_pen_, BLACK_PEN);
   if (pen_) DeleteObject(pen_);
   pen_ = created;
   pen_set_ = true;
@@ -76,7 +72,7 @@ void GdiCanvas::set_brush(const Brush &brush) {
     if (!created) return;
     object = created;
   }
-  select(object, &original_brush_);
+  select(object, &original_brush_, WHITE_BRUSH);
   if (brush_) DeleteObject(brush_);
   brush_ = created;
   current_brush_ = object;
@@ -102,7 +98,7 @@ void GdiCanvas::set_font(const LogicalFont &font) {
   lf.lfFaceName[kFaceNameSize - 1] = '\0';
   HFONT created = CreateFontIndirectA(&lf);
   if (!created) return;
-  select(created, &original_font_);
+  select(created, &original_font_, SYSTEM_FONT);
   if (font_) DeleteObject(font_);
   font_ = created;
 }

@@ -9,7 +9,7 @@
 class GdiCanvas : public Canvas {
  public:
   // Draws on `dc`, which stays the caller's. The pen, brush and font this canvas creates are
-  // its own: on destruction it selects the DC's originals back and deletes them.
+  // its own: on destruction it selects the DC's originals back and deletes its own.
   explicit GdiCanvas(HDC dc);
   ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas &) = delete;
@@ -37,7 +37,7 @@ class GdiCanvas : public Canvas {
   void reset_clip() override;
 
  private:
-  void select(HGDIOBJ object, HGDIOBJ *original);
+  void select(HGDIOBJ object, HGDIOBJ *original, int stock);
 
   HDC dc_;
   bool metafile_;

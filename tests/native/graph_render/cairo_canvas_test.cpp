@@ -213,7 +213,20 @@ TEST_F(CairoCanvasTest, PdfTextsReadBackByPdftotext) {
   for (const char *text : {"Time [s]", "1.5k", "-2.0", "100\xC2\xB5"})
     EXPECT_NE(run.output.find(text), std::string::npos) << text << " in:\n" << run.output;
   ToolRun info = run_tool("pdfinfo '" + path + "'");
+  EXPECT_EQ(info.status, 0) << info.output;
   EXPECT_NE(info.output.find("800 x 600 pts"), std::string::npos) << info.output;
+}
+
+TEST_F(CairoCanvasTest, PdfThatCannotBeWrittenFails) {
+  Scratch scratch;
+  CairoSurface pdf = create_pdf(scratch.path("missing/graph.pdf"), 800, 600);
+  {
+    CairoCanvas canvas(pdf.get());
+    canvas.rectangle({10, 10, 100, 100});
+    canvas.text_out({10, 10}, "1.5k");
+    canvas.flush();
+  }
+  EXPECT_FALSE(finish_pdf(pdf.get()));
 }
 
 }  // namespace

@@ -107,6 +107,19 @@ TEST_F(ClipboardTest, EmptyLogicalSpaceFailsAndLeavesTheClipboard) {
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
 }
 
+TEST(GraphMetafile, AMappingSetWhileRecordingKeepsThePlayersViewport) {
+  // A viewport recorded into the picture would shrink it to 10 x 10 pixels wherever it plays.
+  HMETAFILE metafile = record_graph_metafile(2000, 1000, [](Canvas &canvas) {
+    canvas.set_mapping({{0, 0}, {2000, 1000}, {0, 0}, {10, 10}});
+    draw_middle_line(canvas);
+  });
+  ASSERT_NE(metafile, nullptr);
+  Dib dib(200, 100);
+  play(metafile, dib, 200, 100);
+  DeleteMetaFile(metafile);
+  EXPECT_GE(dib.count_in_row(50, 0, 200, kRed), 198);
+}
+
 TEST(GraphMetafile, LongPolylineRecordedWhole) {
   // Longer than a 16-bit point count: the end of the line must still be in the picture.
   std::vector<LogicalPoint> points(70000);
