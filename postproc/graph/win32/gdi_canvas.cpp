@@ -11,6 +11,14 @@
 #include <climits>
 #include <cstring>
 
+static_assert(kPenSolid == PS_SOLID && kPenDash == PS_DASH && kPenDot == PS_DOT && kPenDashDot == PS_DASHDOT &&
+                  kPenDashDotDot == PS_DASHDOTDOT && kPenNull == PS_NULL,
+              "pen styles are GDI's");
+static_assert(kAlignLeft == TA_LEFT && kAlignRight == TA_RIGHT && kAlignCenter == TA_CENTER && kAlignTop == TA_TOP &&
+                  kAlignBottom == TA_BOTTOM && kAlignBaseline == TA_BASELINE,
+              "text alignment flags are GDI's");
+static_assert(kRopCopyPen == R2_COPYPEN && kRopXorPen == R2_XORPEN && kRopNot == R2_NOT, "raster operations are GDI's");
+
 namespace {
 
 // Points per metafile polyline record; the record counts points in 16 bits. Pieces share
