@@ -218,12 +218,8 @@ void CairoCanvas::fill_rect(const LogicalRect &r, Colour colour) {
 
 void CairoCanvas::text_out(LogicalPoint at, const std::string &text) {
   stroke_pending();
-  if (!font_current_) {
-    cairo_font_ = cairo_font(cr_, font_, transform_.scale_y);
-    font_current_ = true;
-  }
+  current_font();
   std::string utf8 = utf8_from_ansi(text);
-  use_font(cr_, cairo_font_);
   TextOffset o = text_offset(align_, cairo_font_, text_advance(cr_, utf8));
   LogicalPoint d = device(at);
   cairo_save(cr_);
@@ -237,12 +233,22 @@ void CairoCanvas::text_out(LogicalPoint at, const std::string &text) {
   cairo_restore(cr_);
 }
 
-TextSize CairoCanvas::text_extent(const std::string &text) {
+const CairoFont &CairoCanvas::current_font() {
   if (!font_current_) {
     cairo_font_ = cairo_font(cr_, font_, transform_.scale_y);
     font_current_ = true;
   }
   use_font(cr_, cairo_font_);
+  return cairo_font_;
+}
+
+int CairoCanvas::text_descent() {
+  double scale = std::fabs(transform_.scale_y);
+  return scale == 0 ? 0 : static_cast<int>(std::lround(current_font().descent / scale));
+}
+
+TextSize CairoCanvas::text_extent(const std::string &text) {
+  current_font();
   double scale = std::fabs(transform_.scale_y);
   if (scale == 0) return {0, 0};
   double width = text_advance(cr_, utf8_from_ansi(text));

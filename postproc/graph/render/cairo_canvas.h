@@ -52,11 +52,13 @@ class CairoCanvas : public Canvas {
   void text_out(LogicalPoint at, const std::string &text) override;
 
   TextSize text_extent(const std::string &text) override;
+  int text_descent() override;
   void intersect_clip(const LogicalRect &rect) override;
   void reset_clip() override;
 
  private:
   void stroke_pending();
+  const CairoFont &current_font();   // resolved for font_ and the mapping, and in use
   void set_source(Colour colour);
   void stroke_with_pen();
   void fill_with_brush();

@@ -230,6 +230,11 @@ void SvgCanvas::text_out(LogicalPoint at, const std::string &text) {
   body_ += element;
 }
 
+int SvgCanvas::text_descent() {
+  double scale = std::fabs(transform_.scale_y);
+  return scale == 0 ? 0 : static_cast<int>(std::lround(current_font().descent / scale));
+}
+
 TextSize SvgCanvas::text_extent(const std::string &text) {
   const CairoFont &font = current_font();
   double scale = std::fabs(transform_.scale_y);

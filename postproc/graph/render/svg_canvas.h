@@ -39,6 +39,7 @@ class SvgCanvas : public Canvas {
   void text_out(LogicalPoint at, const std::string &text) override;
 
   TextSize text_extent(const std::string &text) override;
+  int text_descent() override;
   void intersect_clip(const LogicalRect &rect) override;
   void reset_clip() override;
 

@@ -161,5 +161,13 @@ TextSize GdiCanvas::text_extent(const std::string &text) {
   return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 
+// A metafile has no metrics, as it cannot measure: 0, and the layout keeps what the last
+// measured paint found.
+int GdiCanvas::text_descent() {
+  TEXTMETRICA metrics{};
+  if (metafile_ || !GetTextMetricsA(dc_, &metrics)) return 0;
+  return static_cast<int>(metrics.tmDescent);
+}
+
 void GdiCanvas::intersect_clip(const LogicalRect &r) { IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom); }
 void GdiCanvas::reset_clip() { SelectClipRgn(dc_, nullptr); }
