@@ -133,6 +133,19 @@ TEST(CliRender, ComplexPlotOnLogarithmicX) {
                    "Y Axis Title  [V]", "mag('v(out)')"}));
 }
 
+// A complex run lets infinities through (exp overflows above 709); the axis is scaled to the
+// values that can be drawn instead of becoming "nan".
+TEST(CliRender, InfiniteValuesAreLeftOutOfTheRange) {
+  std::string svg = scratch("infinite.svg");
+  render(sample("filter-ac.out") + " \"exp('frequency'/1k)\"", svg);
+  Texts texts = svg_texts(svg);
+  ASSERT_EQ(texts.size(), 13u);
+  EXPECT_EQ(Texts(texts.begin() + 7, texts.end()),
+            (Texts{"0.0e306", "10.0e306", "20.0e306", "30.0e306", "Y Axis Title  [Hz]",
+                   "exp('frequency'/1k)"}));
+  expect_valid_svg(svg);
+}
+
 // A logarithmic axis over data that is not positive tells so and turns linear.
 TEST(CliRender, LogarithmicAxisOverNonPositiveDataTurnsLinear) {
   std::string svg = scratch("log_negative.svg");
