@@ -121,11 +121,11 @@ ExpressionPtr parse(const char *text) {
 void draw_graph(Graph *graph, Canvas &canvas, TextSize client) {
   layout_graph(graph, canvas, {client, kScreenDotsPerInch, nullptr});
   paint_graph(graph, canvas, client, settings().detect_multiple_traces != 0);
-  if (graph->legend_display != kLegendShown) return;
+  const GraphResources *resources = graph_resources();
+  if (graph->legend_display != kLegendShown || !resources) return;
   canvas.set_text_colour(kWindowTextColour);
-  const GraphResources &resources = *graph_resources();
   for (const Trace *t = graph->head->next; t; t = t->next)
-    draw_legend_label(canvas, *t, resources);
+    draw_legend_label(canvas, *t, *resources);
 }
 
 bool write_svg(Graph *graph, TextSize size, const char *path) {
