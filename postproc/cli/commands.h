@@ -8,10 +8,13 @@ enum CliStatus {
   kCliLoadFailed = 2,
   kCliBadExpression = 2,      // eval: a name that is no variable, or no expression
   kCliEvaluationFailed = 3,   // eval: the run failed (its message is on stderr)
+  kCliExpressionFailed = 3,   // render: an expression that does not parse or evaluate
+  kCliWriteFailed = 4,        // render: the picture could not be written
 };
 
 int run_info(int argc, char **argv);
 int run_eval(int argc, char **argv);
+int run_render(int argc, char **argv);
 
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.

@@ -33,8 +33,11 @@ void usage() {
   fprintf(stderr,
           "usage: ulmocli info [--json] FILE.out\n"
           "       ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...\n"
+          "       ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page]\n"
+          "                      [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n"
           "  info   the plots, variables and statistics of a result file\n"
-          "  eval   expressions over a plot, in the trace export format\n");
+          "  eval   expressions over a plot, in the trace export format\n"
+          "  render the graph of expressions over a plot, as an SVG, PNG or PDF file\n");
 }
 
 }  // namespace
@@ -60,6 +63,8 @@ int main(int argc, char **argv) {
     status = run_info(argc - 2, argv + 2);
   else if (strcmp(argv[1], "eval") == 0)
     status = run_eval(argc - 2, argv + 2);
+  else if (strcmp(argv[1], "render") == 0)
+    status = run_render(argc - 2, argv + 2);
   else
     usage();
   clear_plot_list();

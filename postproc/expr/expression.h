@@ -119,6 +119,8 @@ enum ParseFailure {
 };
 // The same, telling why there is none.
 Expression *parse_expression(const char *text, int *failure);
+// As the builder makes it: every variable carries its unit dimension, so the result has a unit.
+Expression *parse_expression_with_units(const char *text, int *failure);
 
 Expression *make_variable_expression(const char *name, int32_t unit);
 Expression *copy_expression(const Expression *expression);

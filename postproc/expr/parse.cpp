@@ -45,6 +45,7 @@ struct Reader {
   const char *text;
   size_t pos;
   int failure;
+  bool variable_units;   // variables carry their unit dimension, as the builder gives them
 };
 
 bool fail(Reader &r, int why) {
@@ -64,7 +65,8 @@ bool append_one(Reader &r, Expression *e, const TextToken &t) {
       std::string name = s.substr(1, closed ? s.size() - 2 : std::string::npos);
       int index = find_variable(name);
       if (index < 0) return fail(r, kParseUnknownVariable);
-      return appended(r, append_token(e, index, name.c_str(), kUnitDimensionNone));
+      int32_t unit = r.variable_units ? variable_dimension(index) : kUnitDimensionNone;
+      return appended(r, append_token(e, index, name.c_str(), unit));
     }
     case kTextNumber:
       return appended(r, append_token(e, kTokenConstant, s.c_str(), kUnitDimensionNone));
@@ -111,12 +113,14 @@ bool read_tokens(Reader &r, Expression *e) {
 
 }  // namespace
 
-Expression *parse_expression(const char *text, int *failure) {
+namespace {
+
+Expression *parse(const char *text, int *failure, bool variable_units) {
   int why = kParseNoMemory;
   Expression *e = new_expression();
   if (e) {
     try {
-      Reader reader = {text, 0, kParseOk};
+      Reader reader = {text, 0, kParseOk, variable_units};
       if (read_tokens(reader, e)) {
         int r = finalize_expression(e);
         why = r == kFinalizeOk ? kParseOk : r == kFinalizeNoMemory ? kParseNoMemory : kParseMalformed;
@@ -132,4 +136,12 @@ Expression *parse_expression(const char *text, int *failure) {
   return e;
 }
 
-Expression *parse_expression(const char *text) { return parse_expression(text, nullptr); }
+}  // namespace
+
+Expression *parse_expression(const char *text, int *failure) { return parse(text, failure, false); }
+
+Expression *parse_expression(const char *text) { return parse(text, nullptr, false); }
+
+Expression *parse_expression_with_units(const char *text, int *failure) {
+  return parse(text, failure, true);
+}

@@ -8,31 +8,10 @@
 #include <nlohmann/json.hpp>
 
 #include "circuits.h"
+#include "cli_run.h"
 #include "result_writer.h"
 
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun run(const std::string &arguments) {
-  std::string err_path = ::testing::TempDir() + "ulmocli_err.txt";
-  std::string command = std::string(ULMOCLI) + " " + arguments + " 2>" + err_path;
-  CliRun r{-1, "", ""};
-  FILE *p = popen(command.c_str(), "r");
-  if (!p) return r;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream e(err_path);
-  r.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-  return r;
-}
 
 std::string sample(const std::string &name, const std::vector<SamplePlot> &plots,
                    SampleLayout layout = kSampleWide) {

@@ -1,0 +1,231 @@
+// ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page] [--size WxH]
+// -o OUT.svg|OUT.png|OUT.pdf EXPR...: the graph New Plot would make of the expressions, drawn
+// as the graph window shows it at that size, its legend labels where the layout puts them.
+#include <cairo.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "../base/ascii.h"
+#include "../base/text.h"
+#include "../base/ui.h"
+#include "../data/plot_model.h"
+#include "../expr/evaluate.h"
+#include "../graph/layout.h"
+#include "../graph/legend_label.h"
+#include "../graph/paint.h"
+#include "../graph/render/cairo_canvas.h"
+#include "../graph/render/svg_canvas.h"
+#include "../graph/resources.h"
+#include "commands.h"
+#include "new_plot.h"
+
+namespace {
+
+const int kScreenDotsPerInch = 96;
+const int kLargestSide = 16384;
+const Colour kWindowColour{255, 255, 255};
+const Colour kWindowTextColour{0, 0, 0};
+
+enum Format { kSvg, kPng, kPdf };
+
+struct RenderArguments {
+  const char *path = nullptr;
+  const char *output = nullptr;
+  Format format = kSvg;
+  int plot = -1;   // -1: the current plot after the load
+  const char *x = nullptr;
+  bool log_x = false, log_y = false, page = false;
+  TextSize size{800, 600};
+  std::vector<const char *> expressions;
+};
+
+int print_message(WindowHandle, const char *text, const char *, unsigned) {
+  fprintf(stderr, "%s\n", ansi_to_utf8(text).c_str());
+  return kIdOk;
+}
+
+bool read_size(const char *text, TextSize &size) {
+  char *end;
+  long w = strtol(text, &end, 10);
+  if (end == text || (*end != 'x' && *end != 'X')) return false;
+  const char *h_text = end + 1;
+  long h = strtol(h_text, &end, 10);
+  if (end == h_text || *end) return false;
+  if (w < 1 || h < 1 || w > kLargestSide || h > kLargestSide) return false;
+  size = {static_cast<int>(w), static_cast<int>(h)};
+  return true;
+}
+
+bool read_format(const char *path, Format &format) {
+  size_t n = strlen(path);
+  if (n < 5) return false;   // a name before the extension
+  std::string_view extension(path + n - 4, 4);
+  if (equal_ignoring_case(extension, ".svg")) format = kSvg;
+  else if (equal_ignoring_case(extension, ".png")) format = kPng;
+  else if (equal_ignoring_case(extension, ".pdf")) format = kPdf;
+  else return false;
+  return true;
+}
+
+bool read_arguments(int argc, char **argv, RenderArguments &a) {
+  for (int i = 0; i < argc; i++) {
+    bool has_value = i + 1 < argc;
+    if (strcmp(argv[i], "--plot") == 0 && has_value) {
+      char *end;
+      long n = strtol(argv[++i], &end, 10);
+      if (*end || end == argv[i] || n < 0 || n > 1000000) return false;
+      a.plot = static_cast<int>(n);
+    } else if (strcmp(argv[i], "--x") == 0 && has_value) {
+      a.x = argv[++i];
+    } else if (strcmp(argv[i], "--size") == 0 && has_value) {
+      if (!read_size(argv[++i], a.size)) return false;
+    } else if (strcmp(argv[i], "-o") == 0 && has_value) {
+      a.output = argv[++i];
+      if (!read_format(a.output, a.format)) return false;
+    } else if (strcmp(argv[i], "--logx") == 0) {
+      a.log_x = true;
+    } else if (strcmp(argv[i], "--logy") == 0) {
+      a.log_y = true;
+    } else if (strcmp(argv[i], "--page") == 0) {
+      a.page = true;
+    } else if (!a.path) {
+      a.path = argv[i];
+    } else {
+      a.expressions.push_back(argv[i]);
+    }
+  }
+  return a.path && a.output && !a.expressions.empty();
+}
+
+// The expression as the builder would have made it, units included; eval's messages.
+ExpressionPtr parse(const char *text) {
+  int why = kParseOk;
+  ExpressionPtr e(parse_expression_with_units(text, &why));
+  if (e) return e;
+  if (why == kParseUnknownVariable)
+    fprintf(stderr, "ulmocli: %s: a quoted name is not a variable of plot %d\n", text,
+            current_plot_index());
+  else
+    fprintf(stderr, "ulmocli: %s: %s\n", text,
+            why == kParseNoMemory ? "out of memory" : "not an expression");
+  return nullptr;
+}
+
+// Layout and paint as the graph window has them; the legend labels, child windows on the
+// screen, drawn last at the places the layout gave them, as Copy Graph draws them.
+void draw_graph(Graph *graph, Canvas &canvas, TextSize client) {
+  layout_graph(graph, canvas, {client, kScreenDotsPerInch, nullptr});
+  paint_graph(graph, canvas, client, settings().detect_multiple_traces != 0);
+  const GraphResources *resources = graph_resources();
+  if (graph->legend_display != kLegendShown || !resources) return;
+  canvas.set_text_colour(kWindowTextColour);
+  for (const Trace *t = graph->head->next; t; t = t->next)
+    draw_legend_label(canvas, *t, *resources);
+}
+
+bool write_svg(Graph *graph, TextSize size, const char *path) {
+  SvgCanvas canvas(size.width, size.height);
+  draw_graph(graph, canvas, size);
+  std::ofstream out(path, std::ios::binary);
+  out << canvas.document();
+  out.close();
+  return static_cast<bool>(out);
+}
+
+bool write_png_file(Graph *graph, TextSize size, const char *path) {
+  CairoSurface image = create_white_image(size.width, size.height);
+  if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return false;
+  bool drawn;
+  {
+    CairoCanvas canvas(image.get());
+    draw_graph(graph, canvas, size);
+    drawn = canvas.flush();
+  }
+  return drawn && write_png(image.get(), path);
+}
+
+bool write_pdf(Graph *graph, TextSize size, const char *path) {
+  CairoSurface pdf = create_pdf(path, size.width, size.height);
+  bool drawn;
+  {
+    CairoCanvas canvas(pdf.get());
+    draw_graph(graph, canvas, size);
+    drawn = canvas.flush();
+  }
+  return finish_pdf(pdf.get()) && drawn;
+}
+
+bool write_picture(Graph *graph, const RenderArguments &a) {
+  switch (a.format) {
+    case kSvg: return write_svg(graph, a.size, a.output);
+    case kPng: return write_png_file(graph, a.size, a.output);
+    case kPdf: return write_pdf(graph, a.size, a.output);
+  }
+  return false;
+}
+
+// Parses the expressions and builds the graph; the exit status on failure.
+int build_graph(const RenderArguments &a, GraphPtr &graph) {
+  NewPlotRequest request;
+  request.x_base = a.log_x ? 10 : 1;
+  request.y_base = a.log_y ? 10 : 1;
+  if (a.x && !(request.x_expression = parse(a.x))) return kCliExpressionFailed;
+  for (const char *text : a.expressions) {
+    ExpressionPtr e = parse(text);
+    if (!e) return kCliExpressionFailed;
+    request.y_expressions.push_back(std::move(e));
+  }
+  NewPlot plot = new_plot_graph(std::move(request), graph_preferences(settings()));
+  if (plot.status == kNewPlotEvaluationFailed) {
+    fprintf(stderr, "ulmocli: %s cannot be evaluated over plot %d\n",
+            plot.failed < 0 ? a.x : a.expressions[static_cast<size_t>(plot.failed)],
+            current_plot_index());
+    return kCliExpressionFailed;
+  }
+  if (plot.status != kNewPlotOk) {
+    fprintf(stderr, "ulmocli: out of memory\n");
+    return kCliExpressionFailed;
+  }
+  graph = std::move(plot.graph);
+  return kCliOk;
+}
+
+}  // namespace
+
+int run_render(int argc, char **argv) {
+  RenderArguments a;
+  if (!read_arguments(argc, argv, a)) {
+    fprintf(stderr,
+            "usage: ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page]"
+            " [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n");
+    return kCliUsage;
+  }
+  if (!cli_load(a.path)) return kCliLoadFailed;
+  if (a.plot >= 0 && !select_plot(a.plot, false)) {
+    fprintf(stderr, "ulmocli: %s has no plot %d\n", a.path, a.plot);
+    return kCliUsage;
+  }
+  ui_hooks().message_box = print_message;
+  clear_evaluation_warnings();
+  settings() = default_settings();
+  create_graph_resources(kWindowColour, free_expression);
+
+  GraphPtr graph;
+  int status = build_graph(a, graph);
+  if (status == kCliOk) {
+    show_evaluation_warnings(nullptr);
+    graph->view_mode = a.page ? kPageView : kWindowView;
+    if (!write_picture(graph.get(), a)) {
+      fprintf(stderr, "ulmocli: %s could not be written\n", a.output);
+      status = kCliWriteFailed;
+    }
+  }
+  graph.reset();
+  destroy_graph_resources();
+  return status;
+}

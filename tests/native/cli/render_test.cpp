@@ -1,0 +1,251 @@
+// ulmocli render on the bundled samples, its pictures read back by outside tools.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+std::string sample(const std::string &name) { return std::string(ULMO_SAMPLES) + "/" + name; }
+std::string scratch(const std::string &name) { return ::testing::TempDir() + "render_" + name; }
+
+std::string read_file(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string unescape(std::string text) {
+  static const std::pair<const char *, const char *> entities[] = {
+      {"&apos;", "'"}, {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}};
+  for (const auto &[entity, character] : entities)
+    for (size_t at; (at = text.find(entity)) != std::string::npos;)
+      text.replace(at, strlen(entity), character);
+  return text;
+}
+
+// The strings of the document's <text> elements, in document order.
+Texts svg_texts(const std::string &path) {
+  std::string svg = read_file(path);
+  static const std::regex text_element("<text[^>]*>([^<]*)</text>");
+  Texts texts;
+  for (std::sregex_iterator i(svg.begin(), svg.end(), text_element), end; i != end; ++i)
+    texts.push_back(unescape((*i)[1]));
+  return texts;
+}
+
+struct PixelCount {
+  int width = 0, height = 0;
+  int not_white = 0;
+  int shadow_grey = 0;   // 128, 128, 128: the page view's shadow
+};
+
+PixelCount count_pixels(const std::string &png) {
+  PixelCount c;
+  cairo_surface_t *image = cairo_image_surface_create_from_png(png.c_str());
+  if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+    cairo_surface_flush(image);
+    c.width = cairo_image_surface_get_width(image);
+    c.height = cairo_image_surface_get_height(image);
+    int stride = cairo_image_surface_get_stride(image);
+    const unsigned char *data = cairo_image_surface_get_data(image);
+    for (int y = 0; y < c.height; y++)
+      for (int x = 0; x < c.width; x++) {
+        uint32_t argb = *reinterpret_cast<const uint32_t *>(data + y * stride + 4 * x);
+        if ((argb & 0xFFFFFF) != 0xFFFFFF) c.not_white++;
+        if ((argb & 0xFFFFFF) == 0x808080) c.shadow_grey++;
+      }
+  }
+  cairo_surface_destroy(image);
+  return c;
+}
+
+// Renders to `output` and expects success without a word on stderr.
+void render(const std::string &arguments, const std::string &output) {
+  std::remove(output.c_str());
+  CliRun r = run("render " + arguments + " -o " + output);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+}
+
+// Outside readers accept the document and draw something.
+void expect_valid_svg(const std::string &svg) {
+  EXPECT_EQ(run_command("xmllint --noout " + svg).status, 0);
+  std::string png = svg + ".png";
+  ASSERT_EQ(run_command("rsvg-convert -o " + png + " " + svg).status, 0);
+  PixelCount c = count_pixels(png);
+  EXPECT_EQ(c.width, 800);
+  EXPECT_EQ(c.height, 600);
+  EXPECT_GT(c.not_white, 2000);
+}
+
+// A 0 .. 5 ms transient: m-suffixed labels a millisecond apart; a sine of amplitude 1 is
+// scaled -1 .. 1 in halves. The legend texts are the expression texts, the y unit the one
+// both share.
+TEST(CliRender, TransientSvgHoldsLabelsTitlesAndLegends) {
+  std::string svg = scratch("transient.svg");
+  render(sample("amplifier-transient.out") + " \"'v(in)'\" \"'v(out)'\"", svg);
+  EXPECT_EQ(svg_texts(svg),
+            (Texts{"0.0m", "1.0m", "2.0m", "3.0m", "4.0m", "5.0m", "time  [sec]", "-1.0", "-0.5",
+                   "0.0", "0.5", "1.0", "Y Axis Title  [V]", "'v(in)'", "'v(out)'"}));
+  expect_valid_svg(svg);
+}
+
+// 0 .. 1 after the x expression: increments of 0.2 without a suffix; the x title is the
+// expression with its unit; traces of different units leave the y unit empty.
+TEST(CliRender, XExpressionPlotChoiceAndMixedUnits) {
+  std::string svg = scratch("x_expression.svg");
+  render(sample("several-plots.out") + " --plot 1 --x \"'time'*200\" \"'v(in)'\" \"'i(r1)'\"",
+         svg);
+  EXPECT_EQ(svg_texts(svg),
+            (Texts{"0.0", "0.2", "0.4", "0.6", "0.8", "1.0", "'time'*200  [sec]", "-1.0", "-0.5",
+                   "0.0", "0.5", "1.0", "Y Axis Title", "'v(in)'", "'i(r1)'"}));
+  expect_valid_svg(svg);
+}
+
+// 10 Hz .. 1 MHz on decades (base and superscript exponent), the low-pass response in dB.
+TEST(CliRender, ComplexPlotOnLogarithmicX) {
+  std::string svg = scratch("ac_db.svg");
+  render(sample("filter-ac.out") + " --logx \"db('v(out)')\"", svg);
+  EXPECT_EQ(svg_texts(svg),
+            (Texts{"10", "1", "10", "2", "10", "3", "10", "4", "10", "5", "10", "6",
+                   "frequency  [Hz]", "-80.0", "-60.0", "-40.0", "-20.0", "0.0",
+                   "Y Axis Title  [dB]", "db('v(out)')"}));
+  expect_valid_svg(svg);
+
+  render(sample("filter-ac.out") + " --logy \"mag('v(out)')\"", svg);
+  Texts texts = svg_texts(svg);
+  ASSERT_EQ(texts.size(), 19u);
+  EXPECT_EQ(Texts(texts.begin(), texts.begin() + 7),
+            (Texts{"0.0M", "0.2M", "0.4M", "0.6M", "0.8M", "1.0M", "frequency  [Hz]"}));
+  EXPECT_EQ(Texts(texts.begin() + 7, texts.end()),
+            (Texts{"10", "-4", "10", "-3", "10", "-2", "10", "-1", "10", "0",
+                   "Y Axis Title  [V]", "mag('v(out)')"}));
+}
+
+// A complex run lets infinities through (exp overflows above 709); the axis is scaled to the
+// values that can be drawn instead of becoming "nan".
+TEST(CliRender, InfiniteValuesAreLeftOutOfTheRange) {
+  std::string svg = scratch("infinite.svg");
+  render(sample("filter-ac.out") + " \"exp('frequency'/1k)\"", svg);
+  Texts texts = svg_texts(svg);
+  ASSERT_EQ(texts.size(), 13u);
+  EXPECT_EQ(Texts(texts.begin() + 7, texts.end()),
+            (Texts{"0.0e306", "10.0e306", "20.0e306", "30.0e306", "Y Axis Title  [Hz]",
+                   "exp('frequency'/1k)"}));
+  expect_valid_svg(svg);
+}
+
+// A logarithmic axis over data that is not positive tells so and turns linear.
+TEST(CliRender, LogarithmicAxisOverNonPositiveDataTurnsLinear) {
+  std::string svg = scratch("log_negative.svg");
+  std::remove(svg.c_str());
+  CliRun r = run("render " + sample("amplifier-transient.out") + " --logy -o " + svg +
+                 " \"'v(in)'\"");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "Negative or zero data not allowed in logaritmic plots\n");
+  Texts texts = svg_texts(svg);
+  ASSERT_EQ(texts.size(), 14u);
+  EXPECT_EQ(Texts(texts.begin() + 7, texts.end()),
+            (Texts{"-1.0", "-0.5", "0.0", "0.5", "1.0", "Y Axis Title  [V]", "'v(in)'"}));
+}
+
+TEST(CliRender, PdfReadsBackWithLegendsAndLabels) {
+  std::string pdf = scratch("transient.pdf");
+  render(sample("narrow-transient.out") + " \"'v(out)'\" \"'i(vin)'*1k\"", pdf);
+  CliRun text = run_command("pdftotext " + pdf + " -");
+  ASSERT_EQ(text.status, 0);
+  for (const char *expected : {"'v(out)'", "'i(vin)'*1k", "0.0m", "2.0m", "5.0m", "-0.5",
+                               "time [sec]", "Y Axis Title"})
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << " in\n" << text.out;
+  CliRun info = run_command("pdfinfo " + pdf);
+  EXPECT_NE(info.out.find("800 x 600 pts"), std::string::npos) << info.out;
+
+  render(sample("filter-ac.out") + " --logx \"phase('v(out)')\"", pdf);
+  text = run_command("pdftotext " + pdf + " -");
+  for (const char *expected : {"phase('v(out)')", "frequency [Hz]", "-100.0", "0.0"})
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << " in\n" << text.out;
+}
+
+TEST(CliRender, PngHasTheAskedSizeAndPageViewHasItsShadow) {
+  std::string window = scratch("window.png"), page = scratch("page.png");
+  render(sample("amplifier-transient.out") + " \"'v(in)'\"", window);
+  PixelCount w = count_pixels(window);
+  EXPECT_EQ(w.width, 800);
+  EXPECT_EQ(w.height, 600);
+  EXPECT_GT(w.not_white, 2000);
+  EXPECT_LT(w.shadow_grey, 20);   // only where antialiased text happens to blend to it
+
+  render(sample("amplifier-transient.out") + " --size 640x480 --page \"'v(in)'\"", page);
+  PixelCount p = count_pixels(page);
+  EXPECT_EQ(p.width, 640);
+  EXPECT_EQ(p.height, 480);
+  EXPECT_GT(p.not_white, 2000);
+  EXPECT_GT(p.shadow_grey, 4 * (p.width + p.height));   // a band along two sides
+
+  render(sample("operating-point.out") + " --size 320x200 \"'v(1)'\"", window);
+  w = count_pixels(window);
+  EXPECT_EQ(w.width, 320);
+  EXPECT_EQ(w.height, 200);
+  EXPECT_GT(w.not_white, 200);
+}
+
+// Failures leave no picture behind; their messages are eval's.
+TEST(CliRender, FailuresTellWhyAndWriteNothing) {
+  std::string out = scratch("failed.svg");
+  std::remove(out.c_str());
+  std::string missing = scratch("missing.out");
+  CliRun r = run("render " + missing + " -o " + out + " 1");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "Can't open the file '" + missing + "'\n");
+
+  std::string op = sample("operating-point.out");
+  r = run("render " + op + " -o " + out + " 1 \"'nope'\"");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err, "ulmocli: 'nope': a quoted name is not a variable of plot 0\n");
+  r = run("render " + op + " -o " + out + " \"2^3\"");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err, "ulmocli: 2^3: not an expression\n");
+  r = run("render " + op + " -o " + out + " 1 1/0");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err, "Divide by zero\nulmocli: 1/0 cannot be evaluated over plot 0\n");
+  r = run("render " + op + " --x 1/0 -o " + out + " 1");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err, "Divide by zero\nulmocli: 1/0 cannot be evaluated over plot 0\n");
+  EXPECT_FALSE(std::ifstream(out).good());
+
+  r = run("render " + op + " -o " + scratch("no/such/folder.png") + " 1");
+  EXPECT_EQ(r.status, 4);
+  EXPECT_NE(r.err.find("could not be written"), std::string::npos) << r.err;
+}
+
+TEST(CliRender, BadUsage) {
+  std::string op = sample("operating-point.out");
+  const std::string usage_start = "usage: ulmocli render FILE.out";
+  for (const std::string &arguments :
+       Texts{"", op + " 1", op + " -o " + scratch("x.svg"), op + " -o " + scratch("x.txt") + " 1",
+        op + " -o .svg 1", op + " --size 0x10 -o " + scratch("x.svg") + " 1",
+        op + " --size 640 -o " + scratch("x.svg") + " 1",
+        op + " --size 640x480x2 -o " + scratch("x.svg") + " 1",
+        op + " --plot -1 -o " + scratch("x.svg") + " 1"}) {
+    CliRun r = run("render " + arguments);
+    EXPECT_EQ(r.status, 1) << arguments;
+    EXPECT_EQ(r.err.rfind(usage_start, 0), 0u) << arguments << ": " << r.err;
+  }
+  CliRun r = run("render " + sample("several-plots.out") + " --plot 9 -o " + scratch("x.svg") +
+                 " 1");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "ulmocli: " + sample("several-plots.out") + " has no plot 9\n");
+}
+
+}  // namespace
