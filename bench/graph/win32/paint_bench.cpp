@@ -19,6 +19,7 @@
 #include "graph/paint.h"
 #include "graph/resources.h"
 #include "graph/scaling.h"
+#include "graph/trace_coordinates.h"
 #include "graph/trace_drawing.h"
 #include "graph/win32/gdi_canvas.h"
 #include "noisy_sweep.h"
@@ -151,6 +152,57 @@ void print_times(int count, const char *surface, const PathTimes &times) {
          *std::min_element(times.reduced.begin(), times.reduced.end()));
 }
 
+// Reduction is exact only where the DC puts each point in the column the reduction assumes.
+// Prints the mapping the DC ends up with and how many trace points (up to 1 M of them, evenly
+// spaced) the DC places elsewhere than the canvas's placement says, and than the mapping's
+// exact isotropic ratio would.
+void check_columns(Graph *graph, HWND window) {
+  const int kSampled = 1000000, kChunk = 4096;
+  HDC dc = GetDC(window);
+  int saved = SaveDC(dc);
+  Mapping mapping = graph_mapping(*graph, kClient);
+  DeviceTransform exact = device_transform(mapping);
+  const Trace &trace = *graph->head->next;
+  AxisToLogical to_x(*graph, 0), to_y(*graph, 1);
+  long long sampled = 0, off_placement = 0, off_exact = 0;
+  {
+    GdiCanvas canvas(dc);
+    canvas.set_mapping(mapping);
+    DeviceTransform placed = canvas.placement(mapping);
+    SIZE window_extent, viewport_extent;
+    GetWindowExtEx(dc, &window_extent);
+    GetViewportExtEx(dc, &viewport_extent);
+    printf("mapping: window extent %ld x %ld, the DC's viewport extent %ld x %ld (the exact"
+           " isotropic ratio gives %.2f x %.2f)\n",
+           window_extent.cx, window_extent.cy, viewport_extent.cx, viewport_extent.cy,
+           window_extent.cx * exact.scale_x, window_extent.cy * exact.scale_y);
+    int step = std::max(trace.point_count / kSampled, 1);
+    std::vector<POINT> points;
+    std::vector<LogicalPoint> logical;
+    for (int i = 0; i < trace.point_count; i += step) {
+      LogicalPoint p{to_x(trace.x_values[i]), to_y(trace.y_values[i])};
+      points.push_back({p.x, p.y});
+      logical.push_back(p);
+      if (points.size() == kChunk || i + step >= trace.point_count) {
+        LPtoDP(dc, points.data(), static_cast<int>(points.size()));
+        for (size_t k = 0; k < points.size(); k++) {
+          LogicalPoint a = to_device(placed, logical[k]), b = to_device(exact, logical[k]);
+          off_placement += points[k].x != a.x || points[k].y != a.y;
+          off_exact += points[k].x != b.x || points[k].y != b.y;
+        }
+        sampled += points.size();
+        points.clear();
+        logical.clear();
+      }
+    }
+  }
+  RestoreDC(dc, saved);
+  ReleaseDC(window, dc);
+  printf("%d points: of %lld sampled, the DC places %lld elsewhere than the canvas's placement"
+         " (%lld elsewhere than the exact ratio)\n",
+         trace.point_count, sampled, off_placement, off_exact);
+}
+
 // The window's client as it shows, read back through a fresh DC.
 void capture_client(HWND window, Picture &into) {
   HDC dc = GetDC(window);
@@ -181,6 +233,7 @@ bool bench_size(HWND window, int count, int paints, const std::string &folder) {
     RestoreDC(window_dc, saved);
   }
   ReleaseDC(window, window_dc);
+  check_columns(graph, window);
 
   PathTimes on_window = time_paths(
       graph, paints, [&](bool) { return GetDC(window); },
