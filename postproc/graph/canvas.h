@@ -66,6 +66,10 @@ class Canvas {
   virtual ~Canvas() = default;
 
   virtual void set_mapping(const Mapping &mapping) = 0;
+  // Where points land under `mapping`, once set. A device may fit an isotropic mapping its
+  // own way (the platform rounds the shrunk viewport extent to whole units after weighing the
+  // device's aspect), and trace reduction is exact only with the device's own placement.
+  virtual DeviceTransform placement(const Mapping &mapping) { return device_transform(mapping); }
   virtual void set_pen(const Pen &pen) = 0;
   virtual void set_brush(const Brush &brush) = 0;
   virtual void set_font(const LogicalFont &font) = 0;

@@ -56,7 +56,7 @@ void paint_graph(Graph *graph, Canvas &canvas, TextSize client, bool detect_mult
   canvas.set_mapping(mapping);
   if (graph->view_mode == kPageView)
     draw_page_shadow_and_border(*graph, canvas, resources->view_width, resources->view_height);
-  DeviceTransform device = device_transform(mapping);
+  DeviceTransform device = canvas.placement(mapping);
   draw_body(*graph, canvas, *resources, {detect_multiple_traces, &device});
 }
 
@@ -90,7 +90,7 @@ void print_graph(Graph *graph, Canvas &printer, const LayoutSurface &printer_sur
   // A graph already in page view is laid out too: its geometry belongs to the screen page.
   layout_graph(graph, printer, printer_surface);
   draw_legend_labels(*graph, printer, *resources);
-  DeviceTransform device = device_transform(graph_mapping(*graph, printer_surface.client));
+  DeviceTransform device = printer.placement(graph_mapping(*graph, printer_surface.client));
   draw_body(*graph, printer, *resources, {detect_multiple_traces, &device});
   set_screen_page_size();
   if (switched) graph->view_mode = kWindowView;

@@ -61,6 +61,27 @@ void GdiCanvas::set_mapping(const Mapping &m) {
   SetViewportExtEx(dc_, m.viewport_extent.width, m.viewport_extent.height, nullptr);
 }
 
+DeviceTransform GdiCanvas::placement(const Mapping &m) {
+  if (metafile_) return device_transform(m);   // placed by whoever plays it
+  POINT window_origin, viewport_origin;
+  SIZE window_extent, viewport_extent;
+  if (!GetWindowOrgEx(dc_, &window_origin) || !GetWindowExtEx(dc_, &window_extent) ||
+      !GetViewportOrgEx(dc_, &viewport_origin) || !GetViewportExtEx(dc_, &viewport_extent) ||
+      window_extent.cx == 0 || window_extent.cy == 0)
+    return device_transform(m);
+  // The DC's own arithmetic: extents' ratio per direction and origin offsets, kept in single
+  // precision as the platform's transform is, which moves a point that falls exactly on a
+  // pixel's half to one side.
+  double sx = static_cast<double>(viewport_extent.cx) / window_extent.cx;
+  double sy = static_cast<double>(viewport_extent.cy) / window_extent.cy;
+  DeviceTransform t;
+  t.scale_x = static_cast<float>(sx);
+  t.scale_y = static_cast<float>(sy);
+  t.offset_x = static_cast<float>(viewport_origin.x - sx * window_origin.x);
+  t.offset_y = static_cast<float>(viewport_origin.y - sy * window_origin.y);
+  return t;
+}
+
 void GdiCanvas::set_pen(const Pen &pen) {
   if (pen_set_ && same_pen(pen, last_pen_)) return;
   HPEN created = CreatePen(pen.style, pen.width, colour_ref(pen.colour));

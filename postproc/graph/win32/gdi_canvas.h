@@ -16,6 +16,7 @@ class GdiCanvas : public Canvas {
   GdiCanvas &operator=(const GdiCanvas &) = delete;
 
   void set_mapping(const Mapping &mapping) override;
+  DeviceTransform placement(const Mapping &mapping) override;
   void set_pen(const Pen &pen) override;
   void set_brush(const Brush &brush) override;
   void set_font(const LogicalFont &font) override;

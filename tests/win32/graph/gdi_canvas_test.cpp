@@ -205,3 +205,28 @@ TEST_F(GdiCanvasTest, OriginalsSelectedBackAndOwnObjectsDeleted) {
 }
 
 }  // namespace
+
+// Trace reduction groups points by the column the canvas says they land in; the DC fits an
+// isotropic mapping by rounding the shrunk viewport extent, so only its own placement is exact.
+TEST_F(GdiCanvasTest, PlacementIsWhereTheDcPutsEveryLogicalCoordinate) {
+  const Mapping wide{{-1, -1}, {7002, 4668}, {0, 0}, {1000, 800}};   // y shrinks: 666.7 rows
+  GdiCanvas canvas(dib.dc());
+  canvas.set_mapping(wide);
+  DeviceTransform placed = canvas.placement(wide);
+  SIZE viewport;
+  GetViewportExtEx(dib.dc(), &viewport);
+  EXPECT_NEAR(viewport.cy, 667, 1);
+  int off_x = 0, off_y = 0, off_y_exact_ratio = 0;
+  for (int v = -1; v <= 7001; v++) {
+    POINT p{v, v};
+    LPtoDP(dib.dc(), &p, 1);
+    LogicalPoint expected = to_device(placed, {v, v});
+    off_x += p.x != expected.x;
+    if (v > 4667) continue;
+    off_y += p.y != expected.y;
+    off_y_exact_ratio += p.y != to_device(device_transform(wide), {v, v}).y;
+  }
+  EXPECT_EQ(off_x, 0);
+  EXPECT_EQ(off_y, 0);
+  EXPECT_GT(off_y_exact_ratio, 100);   // rows the reduction would have got wrong
+}
