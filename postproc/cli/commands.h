@@ -19,3 +19,8 @@ int run_render(int argc, char **argv);
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.
 bool cli_load(const char *path);
+
+// What eval and render start with: the file loaded, plot `plot` made current (unless -1), and
+// from then on every message the program would show printed on stderr. Returns kCliOk, or
+// the status to end with (the reason already printed).
+int cli_open_plot(const char *path, int plot);

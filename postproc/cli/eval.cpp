@@ -19,11 +19,6 @@
 
 namespace {
 
-int print_message(WindowHandle, const char *text, const char *, unsigned) {
-  fprintf(stderr, "%s\n", ansi_to_utf8(text).c_str());
-  return kIdOk;
-}
-
 struct EvalArguments {
   const char *path = nullptr;
   int plot = -1;               // -1: the current plot after the load
@@ -86,12 +81,7 @@ int run_eval(int argc, char **argv) {
     fprintf(stderr, "usage: ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...\n");
     return kCliUsage;
   }
-  if (!cli_load(a.path)) return kCliLoadFailed;
-  if (a.plot >= 0 && !select_plot(a.plot, false)) {
-    fprintf(stderr, "ulmocli: %s has no plot %d\n", a.path, a.plot);
-    return kCliUsage;
-  }
-  ui_hooks().message_box = print_message;
+  if (int status = cli_open_plot(a.path, a.plot)) return status;
   clear_evaluation_warnings();
 
   std::vector<double> abscissa(static_cast<size_t>(point_count()));

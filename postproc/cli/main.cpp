@@ -8,6 +8,7 @@
 #include "../base/ui.h"
 #include "../data/load.h"
 #include "../data/plot_list.h"
+#include "../data/plot_model.h"
 #include "commands.h"
 
 namespace {
@@ -40,6 +41,11 @@ void usage() {
           "  render the graph of expressions over a plot, as an SVG, PNG or PDF file\n");
 }
 
+int print_message(WindowHandle, const char *text, const char *, unsigned) {
+  fprintf(stderr, "%s\n", ansi_to_utf8(text).c_str());
+  return kIdOk;
+}
+
 }  // namespace
 
 bool cli_load(const char *path) {
@@ -48,6 +54,16 @@ bool cli_load(const char *path) {
   const std::string &told = last_message.empty() ? status_text : last_message;
   fprintf(stderr, "%s\n", ansi_to_utf8(told).c_str());
   return false;
+}
+
+int cli_open_plot(const char *path, int plot) {
+  if (!cli_load(path)) return kCliLoadFailed;
+  if (plot >= 0 && !select_plot(plot, false)) {
+    fprintf(stderr, "ulmocli: %s has no plot %d\n", path, plot);
+    return kCliUsage;
+  }
+  ui_hooks().message_box = print_message;
+  return kCliOk;
 }
 
 int main(int argc, char **argv) {

@@ -44,11 +44,6 @@ struct RenderArguments {
   std::vector<const char *> expressions;
 };
 
-int print_message(WindowHandle, const char *text, const char *, unsigned) {
-  fprintf(stderr, "%s\n", ansi_to_utf8(text).c_str());
-  return kIdOk;
-}
-
 bool read_size(const char *text, TextSize &size) {
   char *end;
   long w = strtol(text, &end, 10);
@@ -205,12 +200,7 @@ int run_render(int argc, char **argv) {
             " [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n");
     return kCliUsage;
   }
-  if (!cli_load(a.path)) return kCliLoadFailed;
-  if (a.plot >= 0 && !select_plot(a.plot, false)) {
-    fprintf(stderr, "ulmocli: %s has no plot %d\n", a.path, a.plot);
-    return kCliUsage;
-  }
-  ui_hooks().message_box = print_message;
+  if (int status = cli_open_plot(a.path, a.plot)) return status;
   clear_evaluation_warnings();
   settings() = default_settings();
   create_graph_resources(kWindowColour, free_expression);
