@@ -11,11 +11,11 @@
 
 #include <string>
 
+#include "../base/logical_font.h"
 #include "../base/ui.h"
 
 struct Expression;
 
-const int kFaceNameSize = 32;
 const int kMaxTicks = 100;      // labelled ticks per axis
 const int kMaxTics = 1000;      // minor tics per axis
 const int kLegendShown = 5;     // legend display setting: the show command last applied
@@ -25,14 +25,6 @@ enum ViewMode { kWindowView = 0, kPageView = 1 };
 const int kViewCommandBase = 14005;   // the window keeps its view as 14005 + view mode
 
 enum Notation { kNotationScaleFactors = 1, kNotationDecimal = 2, kNotationScientific = 4 };
-
-// A full logical-font description, as the platform's font creation takes it.
-struct LogicalFont {
-  int height, width, escapement, orientation, weight;
-  unsigned char italic, underline, strike_out, char_set;
-  unsigned char out_precision, clip_precision, quality, pitch_and_family;
-  char face_name[kFaceNameSize];   // NUL-terminated, at most 31 characters
-};
 
 struct LogicalRect {
   int left, top, right, bottom;

@@ -33,7 +33,7 @@ void grow(FontList &list) {
 
 bool font_list_append(FontList &list, const LogicalFont &font) {
   LogicalFont entry = font;
-  entry.face_name[kLogicalFaceSize - 1] = '\0';
+  entry.face_name[kFaceNameSize - 1] = '\0';
   if (font_list_find(list, entry.face_name)) return false;
   if (list.count == list.capacity) grow(list);
   list.fonts[list.count++] = entry;

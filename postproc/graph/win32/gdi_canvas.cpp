@@ -11,6 +11,8 @@
 #include <climits>
 #include <cstring>
 
+#include "../../base/win32/logical_font.h"
+
 static_assert(kPenSolid == PS_SOLID && kPenDash == PS_DASH && kPenDot == PS_DOT && kPenDashDot == PS_DASHDOT &&
                   kPenDashDotDot == PS_DASHDOTDOT && kPenNull == PS_NULL,
               "pen styles are GDI's");
@@ -108,23 +110,7 @@ void GdiCanvas::set_brush(const Brush &brush) {
 }
 
 void GdiCanvas::set_font(const LogicalFont &font) {
-  LOGFONTA lf{};
-  lf.lfHeight = font.height;
-  lf.lfWidth = font.width;
-  lf.lfEscapement = font.escapement;
-  lf.lfOrientation = font.orientation;
-  lf.lfWeight = font.weight;
-  lf.lfItalic = font.italic;
-  lf.lfUnderline = font.underline;
-  lf.lfStrikeOut = font.strike_out;
-  lf.lfCharSet = font.char_set;
-  lf.lfOutPrecision = font.out_precision;
-  lf.lfClipPrecision = font.clip_precision;
-  lf.lfQuality = font.quality;
-  lf.lfPitchAndFamily = font.pitch_and_family;
-  static_assert(sizeof lf.lfFaceName == kFaceNameSize, "face names have one size");
-  std::memcpy(lf.lfFaceName, font.face_name, kFaceNameSize);
-  lf.lfFaceName[kFaceNameSize - 1] = '\0';
+  LOGFONTA lf = to_logfont(font);
   HFONT created = CreateFontIndirectA(&lf);
   if (!created) return;
   select(created, &original_font_, SYSTEM_FONT);

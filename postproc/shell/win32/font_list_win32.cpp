@@ -1,54 +1,15 @@
 // Enumeration and lookup over the portable list; the list's record has LOGFONTA's layout,
-// and the conversions go field by field so that the two types stay independent.
+// and the conversions (base) go field by field so that the two types stay independent.
 #include "font_list_win32.h"
 
 #include <cstring>
 
+#include "base/win32/logical_font.h"
 #include "shell/font_list.h"
 
 static_assert(sizeof(LOGFONTA) == sizeof(LogicalFont), "logical fonts are 60 bytes");
-static_assert(LF_FACESIZE == kLogicalFaceSize, "face names are 32 bytes");
 
 namespace {
-
-LogicalFont from_logfont(const LOGFONTA &lf) {
-  LogicalFont font;
-  font.height = lf.lfHeight;
-  font.width = lf.lfWidth;
-  font.escapement = lf.lfEscapement;
-  font.orientation = lf.lfOrientation;
-  font.weight = lf.lfWeight;
-  font.italic = lf.lfItalic;
-  font.underline = lf.lfUnderline;
-  font.strike_out = lf.lfStrikeOut;
-  font.char_set = lf.lfCharSet;
-  font.out_precision = lf.lfOutPrecision;
-  font.clip_precision = lf.lfClipPrecision;
-  font.quality = lf.lfQuality;
-  font.pitch_and_family = lf.lfPitchAndFamily;
-  memcpy(font.face_name, lf.lfFaceName, sizeof font.face_name);
-  font.face_name[kLogicalFaceSize - 1] = '\0';
-  return font;
-}
-
-LOGFONTA to_logfont(const LogicalFont &font) {
-  LOGFONTA lf;
-  lf.lfHeight = font.height;
-  lf.lfWidth = font.width;
-  lf.lfEscapement = font.escapement;
-  lf.lfOrientation = font.orientation;
-  lf.lfWeight = font.weight;
-  lf.lfItalic = font.italic;
-  lf.lfUnderline = font.underline;
-  lf.lfStrikeOut = font.strike_out;
-  lf.lfCharSet = font.char_set;
-  lf.lfOutPrecision = font.out_precision;
-  lf.lfClipPrecision = font.clip_precision;
-  lf.lfQuality = font.quality;
-  lf.lfPitchAndFamily = font.pitch_and_family;
-  memcpy(lf.lfFaceName, font.face_name, sizeof lf.lfFaceName);
-  return lf;
-}
 
 int CALLBACK offer_face(const LOGFONTA *lf, const TEXTMETRICA *, DWORD, LPARAM) {
   font_list_append(program_font_list(), from_logfont(*lf));
