@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "strokes.h"
+#include "../../base/text.h"
 #include "text_encoding.h"
 
 namespace {
@@ -219,7 +220,7 @@ void CairoCanvas::fill_rect(const LogicalRect &r, Colour colour) {
 void CairoCanvas::text_out(LogicalPoint at, const std::string &text) {
   stroke_pending();
   current_font();
-  std::string utf8 = utf8_from_ansi(text);
+  std::string utf8 = ansi_to_utf8(text);
   TextOffset o = text_offset(align_, cairo_font_, text_advance(cr_, utf8));
   LogicalPoint d = device(at);
   cairo_save(cr_);
@@ -251,7 +252,7 @@ TextSize CairoCanvas::text_extent(const std::string &text) {
   current_font();
   double scale = std::fabs(transform_.scale_y);
   if (scale == 0) return {0, 0};
-  double width = text_advance(cr_, utf8_from_ansi(text));
+  double width = text_advance(cr_, ansi_to_utf8(text));
   return {static_cast<int>(std::lround(width / scale)),
           static_cast<int>(std::lround((cairo_font_.ascent + cairo_font_.descent) / scale))};
 }

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "strokes.h"
+#include "../../base/text.h"
 #include "text_encoding.h"
 
 namespace {
@@ -209,7 +210,7 @@ const CairoFont &SvgCanvas::current_font() {
 void SvgCanvas::text_out(LogicalPoint at, const std::string &text) {
   write_pending();
   const CairoFont &font = current_font();
-  std::string utf8 = utf8_from_ansi(text);
+  std::string utf8 = ansi_to_utf8(text);
   // The renderer anchors horizontally itself; the baseline comes from the metrics here.
   TextOffset o = text_offset(align_ & ~static_cast<unsigned>(kAlignCenter), font, 0);
   unsigned horizontal = align_ & kAlignCenter;
@@ -239,7 +240,7 @@ TextSize SvgCanvas::text_extent(const std::string &text) {
   const CairoFont &font = current_font();
   double scale = std::fabs(transform_.scale_y);
   if (scale == 0) return {0, 0};
-  double width = text_advance(measure_, utf8_from_ansi(text));
+  double width = text_advance(measure_, ansi_to_utf8(text));
   return {static_cast<int>(std::lround(width / scale)),
           static_cast<int>(std::lround((font.ascent + font.descent) / scale))};
 }

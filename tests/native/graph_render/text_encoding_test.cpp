@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "graph/render/text_encoding.h"
 
 namespace {
@@ -21,7 +22,7 @@ TEST(Utf8FromAnsi, CodePageBytes) {
       {"y diaeresis at the top", "\xFF", "\xC3\xBF"},
       {"empty", "", ""},
   };
-  for (const Row &row : rows) EXPECT_EQ(utf8_from_ansi(row.input), row.expected) << row.name;
+  for (const Row &row : rows) EXPECT_EQ(ansi_to_utf8(row.input), row.expected) << row.name;
 }
 
 TEST(XmlEscape, SpecialAndControlCharacters) {
