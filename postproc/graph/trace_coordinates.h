@@ -19,6 +19,17 @@ class AxisToLogical {
         log_base_(std::log(static_cast<double>(graph.axes[axis].base))),
         unscaled_(graph.axes[axis].scale == 1.0) {}
 
+  // Whether a larger value never lands on the other side of a smaller one's coordinate, for
+  // every value, infinities included: a linear axis whose constants are numbers and whose
+  // scale and factor are not zero. `rising` tells which way.
+  bool monotone() const {
+    return !logarithmic_ && std::isfinite(scale_) && std::isfinite(min_) && std::isfinite(factor_) &&
+           std::isfinite(origin_) && scale_ != 0 && factor_ != 0;
+  }
+  bool rising() const { return (scale_ > 0) == (factor_ > 0); }
+  // The value at an unrounded coordinate of a linear axis: the inverse, up to rounding.
+  double value_at(double coordinate) const { return ((coordinate - origin_) / factor_ + min_) * scale_; }
+
   int operator()(double value) const {
     if (logarithmic_) {
       if (!(value > 0)) return 0;

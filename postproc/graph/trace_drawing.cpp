@@ -25,27 +25,116 @@ int direction(const Trace &trace, int count) {
   return count > 1 && trace.x_values[1] < trace.x_values[0] ? -1 : 1;
 }
 
-void draw_reduced(Canvas &canvas, const TracePoints &at, int count, bool detect, int d,
-                  const DeviceTransform &device) {
-  ColumnReducer reducer(device);
-  std::vector<LogicalPoint> kept;
-  int in_sweep = 0;
-  auto end_sweep = [&]() {
-    reducer.finish(kept);
-    if (in_sweep >= 2) canvas.polyline(kept.data(), kept.size());   // a lone point draws nothing
-    kept.clear();
-    in_sweep = 0;
-  };
-  LogicalPoint previous{};
-  for (int i = 0; i < count; i++) {
-    LogicalPoint p = at(i);
-    if (i > 0 && detect && d * p.x < d * previous.x) end_sweep();
-    reducer.add(p, kept);
-    in_sweep++;
-    previous = p;
+// The reduced path. Each point is first compared, as a value, with the x values of the run's
+// column and the y values the run has seen: a point inside both (most points of a dense
+// trace) can only be the run's new last point, and costs no conversion. The others take the
+// exact path, point for point as drawing every point would see them.
+class ReducedSweeps {
+ public:
+  ReducedSweeps(Canvas &canvas, const TracePoints &at, bool detect, int d, const DeviceTransform &device)
+      : canvas_(canvas), at_(at), detect_(detect), d_(d), device_(device), reducer_(device),
+        by_value_(at.x.monotone() && at.y.monotone()),
+        forward_(at.x.rising() ? d : -d) {}
+
+  void draw(int count) {
+    const double *xs = at_.trace.x_values, *ys = at_.trace.y_values;
+    for (int i = 0; i < count;) {
+      int passed = by_value_ ? last_points_from(i, count) : i;
+      if (passed > i) {
+        reducer_.extend(passed - 1);
+        in_sweep_ += passed - i;
+        i = passed;
+        continue;
+      }
+      double x = xs[i], y = ys[i];
+      if (by_value_ && columns_.contains(x) && goes_on(x, xs[i - 1])) {
+        reducer_.add_in_column(i, at_.y(y));
+        see_y(y);
+        in_sweep_++;
+      } else {
+        add_exactly(i, x, y);
+      }
+      i++;
+    }
+    end_sweep();
   }
-  end_sweep();
-}
+
+ private:
+  // A step that cannot run backwards in logical x, or any step when sweeps are not detected.
+  bool goes_on(double x, double previous) const { return !detect_ || (x - previous) * forward_ >= 0; }
+
+  // The end of the points from `i` on that can only be the run's new last point: in its
+  // column, within the y values it has seen, going on with the sweep. Kept in locals, since
+  // this loop is what a dense trace costs.
+  int last_points_from(int i, int count) const {
+    const double *xs = at_.trace.x_values, *ys = at_.trace.y_values;
+    const ValueRange columns = columns_, seen = seen_y_;
+    // Point 0 is never passed: no run holds a column before it.
+    if (!detect_) {
+      while (i < count && columns.contains(xs[i]) && seen.contains(ys[i])) i++;
+      return i;
+    }
+    const double forward = forward_;
+    while (i < count && columns.contains(xs[i]) && seen.contains(ys[i]) && (xs[i] - xs[i - 1]) * forward >= 0) i++;
+    return i;
+  }
+
+  void add_exactly(int i, double x, double y) {
+    LogicalPoint p = at_(i);
+    if (i > 0 && detect_ && d_ * p.x < d_ * at_.x(at_.trace.x_values[i - 1])) end_sweep();
+    if (reducer_.add(i, p, kept_)) {
+      columns_ = kNoValues;
+      seen_y_ = kNoValues;
+      run_length_ = 0;
+    }
+    see_y(y);
+    // A run's column is looked up once it holds a second point: sparse traces, one point a
+    // column, never pay for it.
+    if (++run_length_ == 2 && by_value_ && x == x) columns_ = column_values(at_.x, device_, x);
+    in_sweep_++;
+  }
+
+  // Every y the run has met lands between its lowest and highest point, and so does every
+  // value between two of them on a monotone axis.
+  void see_y(double y) {
+    if (y != y) return;   // lands at 0, not in order with the others
+    if (seen_y_.low > seen_y_.high) {
+      seen_y_ = {y, y};
+      return;
+    }
+    seen_y_.low = std::min(seen_y_.low, y);
+    seen_y_.high = std::max(seen_y_.high, y);
+  }
+
+  void end_sweep() {
+    reducer_.finish(kept_);
+    if (in_sweep_ >= 2) {   // a lone point draws nothing
+      points_.clear();
+      for (size_t i : kept_) points_.push_back(at_(static_cast<int>(i)));
+      canvas_.polyline(points_.data(), points_.size());
+    }
+    kept_.clear();
+    in_sweep_ = 0;
+    columns_ = kNoValues;
+    seen_y_ = kNoValues;
+    run_length_ = 0;
+  }
+
+  Canvas &canvas_;
+  const TracePoints &at_;
+  bool detect_;
+  int d_;
+  const DeviceTransform &device_;
+  ColumnReducer reducer_;
+  bool by_value_;
+  int forward_;           // +1: a sweep goes on while x values do not fall; -1: not rise
+  ValueRange columns_ = kNoValues;   // the x values of the run's column, once looked up
+  ValueRange seen_y_ = kNoValues;    // the y values (numbers) of the run's points
+  int run_length_ = 0;    // the run's points that took the exact path
+  int in_sweep_ = 0;
+  std::vector<size_t> kept_;
+  std::vector<LogicalPoint> points_;
+};
 
 void draw_every_point(Canvas &canvas, const TracePoints &at, int count, bool detect, int d) {
   LogicalPoint previous = at(0);
@@ -86,7 +175,7 @@ void draw_traces(const Graph &graph, Canvas &canvas, const GraphResources &resou
       canvas.set_pen(pen);
       int d = direction(*t, count);
       if (how.device && reducible_pen(pen, *how.device))
-        draw_reduced(canvas, at, count, how.detect_multiple_traces, d, *how.device);
+        ReducedSweeps(canvas, at, how.detect_multiple_traces, d, *how.device).draw(count);
       else
         draw_every_point(canvas, at, count, how.detect_multiple_traces, d);
     }

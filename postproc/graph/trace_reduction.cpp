@@ -5,49 +5,147 @@
 // and only x needs the device transform.
 #include "trace_reduction.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <utility>
 
 #include "round.h"
 
-void ColumnReducer::add_at_new_x(LogicalPoint point, std::vector<LogicalPoint> &out) {
+bool ColumnReducer::add_at_new_x(size_t index, LogicalPoint point, std::vector<size_t> &kept) {
   int column = to_device(device_, {point.x, 0}).x;
   cached_x_ = point.x;
-  Kept kept{point, count_++};
-  if (kept.order > 0 && column == column_) {
-    if (point.y < lowest_.point.y) lowest_ = kept;
-    if (point.y > highest_.point.y) highest_ = kept;
-    last_ = kept;
-    return;
+  if (running_ && column == column_) {
+    add_in_column(index, point.y);
+    return false;
   }
-  if (kept.order > 0) {
-    finish(out);
-    count_ = 1;
-    kept.order = 0;
-  }
+  finish(kept);
+  running_ = true;
   column_ = column;
-  first_ = lowest_ = highest_ = last_ = kept;
+  first_ = last_ = index;
+  lowest_ = highest_ = {index, point.y};
+  return true;
 }
 
-void ColumnReducer::finish(std::vector<LogicalPoint> &out) {
-  if (count_ == 0) return;
-  Kept chosen[4] = {first_, lowest_, highest_, last_};
-  if (chosen[2].order < chosen[1].order) std::swap(chosen[1], chosen[2]);
+void ColumnReducer::finish(std::vector<size_t> &kept) {
+  if (!running_) return;
+  size_t chosen[4] = {first_, lowest_.index, highest_.index, last_};
+  if (chosen[2] < chosen[1]) std::swap(chosen[1], chosen[2]);
   for (int i = 0; i < 4; i++)
-    if (i == 0 || chosen[i].order != chosen[i - 1].order) out.push_back(chosen[i].point);
-  count_ = 0;
+    if (i == 0 || chosen[i] != chosen[i - 1]) kept.push_back(chosen[i]);
+  running_ = false;
 }
 
 std::vector<LogicalPoint> reduce_to_pixel_columns(const LogicalPoint *points, size_t count,
                                                   const DeviceTransform &device) {
-  std::vector<LogicalPoint> kept;
+  std::vector<size_t> kept;
   ColumnReducer reducer(device);
-  for (size_t i = 0; i < count; i++) reducer.add(points[i], kept);
+  for (size_t i = 0; i < count; i++) reducer.add(i, points[i], kept);
   reducer.finish(kept);
-  return kept;
+  std::vector<LogicalPoint> result;
+  result.reserve(kept.size());
+  for (size_t i : kept) result.push_back(points[i]);
+  return result;
 }
 
 bool reducible_pen(const Pen &pen, const DeviceTransform &device) {
   if (pen.style != kPenSolid) return false;
   return round_half_away(pen.width * std::fabs(device.scale_x)) <= 1.0;
+}
+
+namespace {
+
+// Doubles as integers in the same order, one step per representable value, so that a search
+// can halve the distance between two doubles; key(-v) is -key(v).
+int64_t order_key(double v) {
+  int64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  return bits < 0 ? std::numeric_limits<int64_t>::min() - bits : bits;
+}
+
+double from_key(int64_t key) {
+  int64_t bits = key < 0 ? std::numeric_limits<int64_t>::min() - key : key;
+  double v;
+  std::memcpy(&v, &bits, sizeof v);
+  return v;
+}
+
+const double kInfinity = std::numeric_limits<double>::infinity();
+
+// Keys span more than an int64 difference holds; distances between them are unsigned.
+uint64_t distance(int64_t from, int64_t to) { return static_cast<uint64_t>(to) - static_cast<uint64_t>(from); }
+int64_t advance(int64_t from, uint64_t by) { return static_cast<int64_t>(static_cast<uint64_t>(from) + by); }
+
+// The highest key of the run of keys, starting at `inside`, for which `in` holds (`in` is a
+// monotone predicate: true up to some key, false above it). The search starts from `guess`
+// when it lies above `inside`: gallops away from it, then halves the gap.
+template <typename In>
+int64_t last_key_in(const In &in, int64_t inside, int64_t guess) {
+  const int64_t limit = order_key(kInfinity);
+  int64_t low = inside, high;
+  int64_t start = guess > inside && guess <= limit ? guess : inside;
+  if (in(start)) {
+    low = start;
+    for (uint64_t step = 1;; step *= 2) {
+      if (low == limit) return limit;
+      int64_t probe = distance(low, limit) <= step ? limit : advance(low, step);
+      if (!in(probe)) {
+        high = probe;
+        break;
+      }
+      low = probe;
+    }
+  } else {
+    high = start;
+    for (uint64_t step = 1;; step *= 2) {
+      int64_t probe = distance(inside, high) <= step ? inside : advance(high, -step);
+      if (in(probe)) {
+        low = probe;
+        break;
+      }
+      high = probe;
+    }
+  }
+  while (distance(low, high) > 1) {
+    int64_t middle = advance(low, distance(low, high) / 2);
+    (in(middle) ? low : high) = middle;
+  }
+  return low;
+}
+
+// The logical x range of one device column, walked from a member; at most `kWalk` steps each
+// way, since a column may be wide in logical units (none is on the screen or a printer).
+struct LogicalColumn {
+  int low, high;
+};
+
+LogicalColumn logical_column(const DeviceTransform &device, int member) {
+  const int kWalk = 64;
+  auto column = [&](int x) { return to_device(device, {x, 0}).x; };
+  int c = column(member), low = member, high = member;
+  for (int i = 0; i < kWalk && high < kCoordinateLimit && column(high + 1) == c; i++) high++;
+  for (int i = 0; i < kWalk && low > -kCoordinateLimit && column(low - 1) == c; i++) low--;
+  return {low, high};
+}
+
+}  // namespace
+
+ValueRange column_values(const AxisToLogical &axis, const DeviceTransform &device, double value) {
+  auto column_of = [&](double v) { return to_device(device, {axis(v), 0}).x; };
+  int column = column_of(value);
+  // Where the mapping's inverse puts the column's logical edges: within a few steps of the
+  // value edges unless the axis arithmetic loses digits.
+  LogicalColumn logical = logical_column(device, axis(value));
+  double a = axis.value_at(logical.low - 0.5), b = axis.value_at(logical.high + 0.5);
+  double guess_high = std::isnan(a) || std::isnan(b) ? value : std::max(a, b);
+  double guess_low = std::isnan(a) || std::isnan(b) ? value : std::min(a, b);
+  int64_t inside = order_key(value);
+  int64_t high = last_key_in([&](int64_t k) { return column_of(from_key(k)) == column; }, inside,
+                             order_key(guess_high));
+  // The low edge is the high edge of the mirrored values.
+  int64_t low = -last_key_in([&](int64_t k) { return column_of(from_key(-k)) == column; }, -inside,
+                             -order_key(guess_low));
+  return {from_key(low), from_key(high)};
 }

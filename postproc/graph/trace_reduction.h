@@ -13,39 +13,49 @@
 #include <vector>
 
 #include "canvas.h"
+#include "trace_coordinates.h"
 
-// Reduces a sweep fed one point at a time, so that a long trace is never held twice: points
-// to keep are appended to `out` as each column's run ends.
+// Reduces a sweep fed one point at a time, so that a long trace is never held twice: the
+// indices of the points to keep are appended to `kept` as each column's run ends. Indices
+// rise through a sweep.
 class ColumnReducer {
  public:
   explicit ColumnReducer(const DeviceTransform &device) : device_(device) {}
-  void add(LogicalPoint point, std::vector<LogicalPoint> &out) {
+  // Point `index` at `point`; true when it starts a new run.
+  bool add(size_t index, LogicalPoint point, std::vector<size_t> &kept) {
     // Dense traces repeat x: the same x is the same column, so the run goes on.
-    if (count_ > 0 && point.x == cached_x_) {
-      Kept kept{point, count_++};
-      // The first of equal extremes: any would light the same pixels.
-      if (point.y < lowest_.point.y) lowest_ = kept;
-      if (point.y > highest_.point.y) highest_ = kept;
-      last_ = kept;
-      return;
+    if (running_ && point.x == cached_x_) {
+      add_in_column(index, point.y);
+      return false;
     }
-    add_at_new_x(point, out);
+    return add_at_new_x(index, point, kept);
   }
-  // Ends the sweep: flushes the last run and starts afresh.
-  void finish(std::vector<LogicalPoint> &out);
+  // Point `index`, known to be in the run's column, at logical height y.
+  void add_in_column(size_t index, int y) {
+    // The first of equal extremes: any would light the same pixels.
+    if (y < lowest_.y) lowest_ = {index, y};
+    if (y > highest_.y) highest_ = {index, y};
+    last_ = index;
+  }
+  // Point `index`, known to be in the run's column and within its lowest and highest y: it
+  // can only become the run's last point.
+  void extend(size_t index) { last_ = index; }
+  // Ends the sweep: keeps the last run's points and starts afresh.
+  void finish(std::vector<size_t> &kept);
 
  private:
-  struct Kept {
-    LogicalPoint point;
-    long long order;   // position in the run
+  struct Extreme {
+    size_t index;
+    int y;
   };
-  void add_at_new_x(LogicalPoint point, std::vector<LogicalPoint> &out);
+  bool add_at_new_x(size_t index, LogicalPoint point, std::vector<size_t> &kept);
 
   DeviceTransform device_;
-  long long count_ = 0;
+  bool running_ = false;
   int column_ = 0;
-  int cached_x_ = 0;   // the x of the last point added
-  Kept first_{}, lowest_{}, highest_{}, last_{};
+  int cached_x_ = 0;   // the x of the last point added at a new x
+  size_t first_ = 0, last_ = 0;
+  Extreme lowest_{}, highest_{};
 };
 
 // The points of `points` (one unbroken sweep, logical units) to draw instead of all of them,
@@ -55,3 +65,15 @@ std::vector<LogicalPoint> reduce_to_pixel_columns(const LogicalPoint *points, si
 
 // Whether a pen draws one device pixel wide under `device`, so that reduction is exact.
 bool reducible_pen(const Pen &pen, const DeviceTransform &device);
+
+// A closed interval of values; empty when low > high (NaN is in none).
+struct ValueRange {
+  double low, high;
+  bool contains(double v) const { return v >= low && v <= high; }
+};
+const ValueRange kNoValues{1.0, 0.0};
+
+// Every value of a monotone axis (AxisToLogical::monotone) that lands in the device column of
+// `value`, which must be a number: comparing a value with this range then replaces its
+// conversion. The edges are exact, found by search from the inverse mapping's estimate.
+ValueRange column_values(const AxisToLogical &axis, const DeviceTransform &device, double value);

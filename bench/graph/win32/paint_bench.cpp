@@ -1,4 +1,4 @@
-// paint_bench FOLDER [PAINTS]: the graph window's paint of one noisy sine sweep of 1 M and of
+// paint_bench FOLDER [PAINTS]: the graph window's paint of one noisy sine sweep of 2, 1 M and
 // 10 M points in a 1200 x 800 client, drawing every point against the reduced path (what the
 // window's paint does), on a visible window's DC and into a DIB section. Prints the median
 // time of PAINTS paints (5 by default) of each path on each surface, and how many pixels
@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -18,56 +17,19 @@
 #include "graph/layout.h"
 #include "graph/paint.h"
 #include "graph/resources.h"
-#include "graph/scaling.h"
 #include "graph/trace_coordinates.h"
 #include "graph/trace_drawing.h"
 #include "graph/win32/gdi_canvas.h"
-#include "noisy_sweep.h"
+#include "sweep_graph.h"
 #include "win32/picture.h"
 #include "win32/window.h"
 
 namespace {
 
 const TextSize kClient{1200, 800};
-const int kPointCounts[] = {1000000, 10000000};
+// Two points first: what a paint costs without a long trace.
+const int kPointCounts[] = {2, 1000000, 10000000};
 const int kDefaultPaints = 5;
-
-GraphPreferences bench_preferences() {
-  GraphPreferences p;
-  p.x_title_face = p.y_title_face = p.legend_face = "Times New Roman";
-  p.x_label_face = p.y_label_face = "Arial";
-  p.x_title_size = p.y_title_size = 20;
-  p.x_label_size = p.y_label_size = 18;
-  p.legend_size = 18;
-  p.graph_digits = 1;
-  p.tic_marks = 3;
-  return p;
-}
-
-// A linear graph with one solid trace of the sweep, scaled to its data; none without memory.
-Graph *sweep_graph(int count) {
-  GraphPreferences preferences = bench_preferences();
-  double *x = new (std::nothrow) double[count];
-  double *y = new (std::nothrow) double[count];
-  Graph *graph = x && y ? create_graph(nullptr, "Time", "s", "V", 1, 1, preferences) : nullptr;
-  if (!graph) {
-    delete[] x;
-    delete[] y;
-    return nullptr;
-  }
-  fill_noisy_sweep(x, y, count);
-  // Kind 0, from an expression: a line without symbols.
-  if (!add_trace(graph, 0, 0, kPenSolid, 1, "v(out)", count, -1, x, y, preferences)) {
-    delete[] x;
-    delete[] y;
-    destroy_graph(graph);
-    return nullptr;
-  }
-  auto [y_min, y_max] = std::minmax_element(y, y + count);
-  set_data_range(graph, 0, x[0], x[count - 1]);
-  set_data_range(graph, 1, *y_min, *y_max);
-  return graph;
-}
 
 // The window's paint with reduction off: paint_graph's order in window view, every point
 // of the trace passed to the DC.
