@@ -200,6 +200,57 @@ TEST(CliRender, PngHasTheAskedSizeAndPageViewHasItsShadow) {
   EXPECT_GT(w.not_white, 200);
 }
 
+struct SampleRow {
+  const char *name;
+  const char *arguments;   // the sample, options and expressions
+  Texts legends;
+};
+
+// Every bundled sample: real and complex plots, one point and many, linear and logarithmic.
+const SampleRow kSamples[] = {
+    {"transient", "amplifier-transient.out \"'v(out)'\"", {"'v(out)'"}},
+    {"ac, both axes logarithmic", "filter-ac.out --logx --logy \"mag('v(out)')\"", {"mag('v(out)')"}},
+    {"narrow transient", "narrow-transient.out \"'v(out)'\" \"'i(vin)'*1k\"", {"'v(out)'", "'i(vin)'*1k"}},
+    {"operating point", "operating-point.out \"'v(1)'\" \"'v(2)'\"", {"'v(1)'", "'v(2)'"}},
+    {"pole-zero", "pole-zero.out \"re('r(p1)')\" \"im('r(p1)')\"", {"re('r(p1)')", "im('r(p1)')"}},
+    {"several plots: the ac one", "several-plots.out --plot 2 --logx \"db('v(out)')\"", {"db('v(out)')"}},
+    {"several plots: the pole-zero one", "several-plots.out --plot 3 \"mag('r(p1)')\"", {"mag('r(p1)')"}},
+};
+
+TEST(CliRender, EverySampleInEveryFormat) {
+  for (const SampleRow &row : kSamples) {
+    std::string arguments = std::string(ULMO_SAMPLES) + "/" + row.arguments;
+    std::string svg = scratch("sample.svg"), pdf = scratch("sample.pdf"), png = scratch("sample.png");
+    render(arguments, svg);
+    expect_valid_svg(svg);
+    Texts texts = svg_texts(svg);
+    ASSERT_GE(texts.size(), row.legends.size()) << row.name;
+    EXPECT_EQ(Texts(texts.end() - row.legends.size(), texts.end()), row.legends) << row.name;
+
+    render(arguments, pdf);
+    CliRun text = run_command("pdftotext " + pdf + " -");
+    EXPECT_EQ(text.status, 0) << row.name;
+    for (const std::string &legend : row.legends)
+      EXPECT_NE(text.out.find(legend), std::string::npos) << row.name << ": " << legend << " in\n" << text.out;
+
+    render(arguments, png);
+    PixelCount c = count_pixels(png);
+    EXPECT_EQ(c.width, 800) << row.name;
+    EXPECT_EQ(c.height, 600) << row.name;
+    EXPECT_GT(c.not_white, 2000) << row.name;
+  }
+}
+
+// One point on each axis (min equal to max) still gets a scale around it; "none" is a blank
+// unit symbol.
+TEST(CliRender, APoleZeroPlotOfOnePoint) {
+  std::string svg = scratch("pole_zero.svg");
+  render(sample("pole-zero.out") + " \"re('r(p1)')\" \"im('r(p1)')\"", svg);
+  EXPECT_EQ(svg_texts(svg),
+            (Texts{"-1.0K", "-0.8K", "-0.6K", "-0.4K", "-0.2K", "0.0K", "r(p1)  [Hz]", "-0.5K", "0.0K",
+                   "0.5K", "1.0K", "Y Axis Title  [ ]", "re('r(p1)')", "im('r(p1)')"}));
+}
+
 // Failures leave no picture behind; their messages are eval's.
 TEST(CliRender, FailuresTellWhyAndWriteNothing) {
   std::string out = scratch("failed.svg");
