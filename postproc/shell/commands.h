@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "../base/child_window.h"
+
 enum CommandId : int {
   kCmdOpenDataFile = 10001,
   kCmdReload = 10002,
@@ -61,7 +63,6 @@ enum CommandId : int {
 };
 
 // Child window kinds, stored in the first window word of every MDI child.
-enum ChildKind : int { kTableWindow = 0, kGraphWindow = 1, kPoleZeroWindow = 2 };
 
 // Accelerator modifiers.
 enum : unsigned { kKeyCtrl = 1, kKeyShift = 2, kKeyAlt = 4 };

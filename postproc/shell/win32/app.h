@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "../../base/win32/child_words.h"
 #include "../link_request.h"
 
 struct AppState {
@@ -29,15 +30,7 @@ struct AppState {
 
 AppState &app();
 
-// Window words are pointer-sized, so that those holding pointers (the frame's settings
-// record, a child's content) are whole in the 64-bit build too; in the 32-bit build they are
-// the platform's 4-byte words. Read and write them with Get/SetWindowLongPtrA.
-constexpr int window_word(int index) { return index * static_cast<int>(sizeof(LONG_PTR)); }
-
 const int kFrameSettingsWord = window_word(0);
-const int kChildKindWord = window_word(0);      // ChildKind
-const int kChildContentWord = window_word(1);   // the graph, or the table's grid; null until made
-const int kChildPlotWord = window_word(2);      // the plot index shown, -1 for none
 const int kTableSpareWord = window_word(3);     // table windows only; always 0
 const int kMdiClientId = 3244;   // the MDI children's ids start at kCmdFirstWindowEntry
 
@@ -45,6 +38,9 @@ const int kMdiClientId = 3244;   // the MDI children's ids start at kCmdFirstWin
 // client again.
 void close_all_children();
 void show_mdi_client();
+
+// Hands the graph windows the preferences they draw by.
+void apply_graph_settings();
 
 // Lays out toolbar, MDI client and status bar after a size change or a status-bar toggle.
 void layout_frame();

@@ -1,11 +1,13 @@
 // The window classes of the program and the MDI children the shell knows.
 //
 // Graph, pole-zero and table windows describe themselves in their first three window words
-// (kind, content, plot index). Until the graph and table subsystems fill their windows, the
-// procedures here keep those words and the active child up to date, which is all the shell
-// reads of them.
+// (kind, content, plot index). The graph and text windows are the graph engine's; the shell
+// forwards them their commands and keeps the active child up to date. Until the table
+// subsystem fills its windows, the table procedure here keeps their words.
 #include <windows.h>
 
+#include "../../graph/win32/graph_window.h"
+#include "../../graph/win32/legend_windows.h"
 #include "../../resources/image_ids.h"
 #include "../../resources/resource_ids.h"
 #include "../commands.h"
@@ -42,18 +44,28 @@ void set_child_words(HWND hwnd, int kind, int plot_index) {
   SetWindowLongPtrA(hwnd, kChildPlotWord, plot_index);
 }
 
-LRESULT CALLBACK graph_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_CREATE: {
-      // The creator passes the kind and the plot index through the MDI creation record.
-      auto *create = reinterpret_cast<CREATESTRUCTA *>(lparam);
-      auto *mdi = static_cast<MDICREATESTRUCTA *>(create->lpCreateParams);
-      int kind = mdi && mdi->lParam == kPoleZeroWindow ? kPoleZeroWindow : kGraphWindow;
-      set_child_words(hwnd, kind, -1);
-      break;
-    }
+// The graph window's commands, forwarded by the frame while it is the active child.
+bool graph_command(HWND hwnd, int id) {
+  switch (id) {
+    case kCmdShowLegends: toggle_graph_legends(hwnd); return true;
+    case kCmdViewNormal: set_graph_view(hwnd, kWindowView); return true;
+    case kCmdViewPrintLayout: set_graph_view(hwnd, kPageView); return true;
+    case kCmdCopy: copy_graph_window(hwnd); return true;
   }
+  return false;
+}
+
+LRESULT CALLBACK graph_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COMMAND && graph_command(hwnd, LOWORD(wparam))) return 0;
+  LRESULT result = 0;
+  if (graph_window_message(hwnd, message, wparam, lparam, &result)) return result;
   return child_default(hwnd, message, wparam, lparam);
+}
+
+LRESULT CALLBACK text_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (text_window_message(hwnd, message, wparam, lparam, &result)) return result;
+  return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 
 void show_table_context_menu(HWND hwnd, LPARAM lparam) {
@@ -121,9 +133,9 @@ bool register_window_classes(HINSTANCE instance) {
   frame.lpszClassName = "AppFrame";
   if (!RegisterClassA(&frame)) return false;
   const ClassSpec children[] = {
-    {"ChildGraph", graph_proc, clicks, kGraphExtraBytes, IDI_GRAPH_WINDOW, false, white},
+    {kGraphWindowClass, graph_proc, clicks, kGraphExtraBytes, IDI_GRAPH_WINDOW, false, white},
     {"ChildTable", table_proc, clicks, kTableExtraBytes, IDI_TABLE_WINDOW, true, white},
-    {"Text", DefWindowProcA, clicks, kTextExtraBytes, IDI_TABLE_WINDOW, false, white},
+    {kTextWindowClass, text_proc, clicks, kTextExtraBytes, IDI_TABLE_WINDOW, false, white},
     {"Cursor", DefWindowProcA, 0, kCursorExtraBytes, 0, true, nullptr},
   };
   for (const ClassSpec &spec : children)

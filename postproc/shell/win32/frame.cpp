@@ -6,6 +6,8 @@
 #include "../../data/load.h"
 #include "../../data/plot_list.h"
 #include "../../data/plot_model.h"
+#include "../../graph/resources.h"
+#include "../../graph/win32/graph_window.h"
 #include "../commands.h"
 #include "../settings.h"
 #include "app.h"
@@ -51,6 +53,7 @@ void on_create(HWND frame) {
   app().file_menu = GetSubMenu(GetMenu(frame), file_menu_position(false));
   install_file_menu(frame, app().file_menu);
   load_settings();
+  apply_graph_settings();
   build_device_font_list();
   create_toolbar(frame);
   create_status_bar(frame);
@@ -78,6 +81,7 @@ void on_close(HWND frame) {
   destroy_status_bar();
   close_all_children();
   free_font_list();
+  destroy_graph_resources();
   DestroyWindow(frame);
 }
 
@@ -91,6 +95,10 @@ void on_destroy(HWND frame) {
 }
 
 }  // namespace
+
+void apply_graph_settings() {
+  set_graph_window_settings({settings().detect_multiple_traces != 0, nullptr});
+}
 
 AppState &app() {
   static AppState state{};

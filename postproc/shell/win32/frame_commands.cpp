@@ -1,13 +1,14 @@
 // Command dispatch of the frame window and the menu enabling when a menu opens.
 //
-// Commands whose windows do not exist yet (graph, table and pole-zero content, graph files,
-// printing, export) are wired here: forwarded to the active child or left to the subsystem
-// that will own them; their preconditions are checked already.
+// Commands of the active child are forwarded to it (the graph window acts on Copy, the view
+// and the legends); those whose owners do not exist yet (table and pole-zero content, graph
+// files, printing, export) are wired here with their preconditions checked.
 #include <windows.h>
 
 #include "../../data/load.h"
 #include "../../data/plot_model.h"
 #include "../../data/win32/plot_dialogs.h"
+#include "../../graph/win32/graph_window.h"
 #include "../commands.h"
 #include "../settings.h"
 #include "about.h"
@@ -47,6 +48,7 @@ void toggle_cursors() {
 
 void preferences() {
   bool status_bar_changed = show_preferences(app().frame);
+  apply_graph_settings();
   if (!status_bar_changed) return;
   show_status_bar(settings().status_bar ? SW_SHOW : SW_HIDE);
   layout_frame();
@@ -70,7 +72,12 @@ MenuContext menu_context() {
   if (child) {
     c.child_kind = child_kind(child);
     c.child_minimized = IsIconic(child) != 0;
-    c.has_graph = GetWindowLongPtrA(child, kChildContentWord) != 0;
+    const Graph *graph = c.child_kind != kTableWindow ? window_graph(child) : nullptr;
+    c.has_graph = graph != nullptr;
+    if (graph) {
+      c.view_mode_command = kViewCommandBase + graph->view_mode;
+      c.legends_shown = graph->legend_display == kLegendShown;
+    }
     c.add_text_mode = app().add_text_mode;
   }
   return c;

@@ -7,6 +7,7 @@
 #include "../../base/text.h"
 #include "../../data/plot_list.h"
 #include "../../expr/expression.h"
+#include "../../graph/resources.h"
 #include "../../resources/resource_ids.h"
 #include "../command_line.h"
 #include "../commands.h"
@@ -81,6 +82,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   app().instance = instance;
   if (!previous && !register_window_classes(instance)) return 0;
   reset_plot_list();
+  COLORREF window = GetSysColor(COLOR_WINDOW);
+  create_graph_resources({GetRValue(window), GetGValue(window), GetBValue(window)}, free_expression);
   load_function_table();
 
   HWND frame = create_frame(instance);

@@ -1,0 +1,49 @@
+// The graph window ("ChildGraph"): an MDI child that owns its Graph, lays it out before it
+// paints it, switches its view and its legends, and copies it to the clipboard. Pole-zero
+// windows are of the same class.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "../graph.h"
+#include "../layout.h"
+
+extern const char kGraphWindowClass[];   // "ChildGraph"
+
+// The window word beyond the three every child has: the view size the last operation's layout
+// left (0: none), so that the next paint need not lay the graph out again.
+const int kGraphFreshWord = 3 * static_cast<int>(sizeof(LONG_PTR));
+
+// What the graph windows take from the program.
+struct GraphWindowSettings {
+  bool detect_multiple_traces;   // the preference: a backwards step in x starts a new sweep
+  const FontSurface *printer;    // point sizes are measured on it when one is set up
+};
+void set_graph_window_settings(const GraphWindowSettings &settings);
+const GraphWindowSettings &graph_window_settings();
+
+// A visible MDI child of class "ChildGraph" at the default place and size, of kind
+// kGraphWindow or kPoleZeroWindow, showing `plot_index`, without a graph yet; none when the
+// platform refuses it.
+HWND create_graph_window(HWND mdi_client, int kind, int plot_index, const std::string &title);
+
+// The window's graph, or none.
+Graph *window_graph(HWND window);
+// The window owns `graph` from now on and frees it when it is destroyed.
+void set_window_graph(HWND window, Graph *graph);
+
+// After its graph changed (traces added or recomputed, ranges rescaled): new traces' legend
+// labels get their windows, and the graph is laid out again and repainted.
+void refresh_graph_window(HWND window);
+
+// The view commands: window view (Normal) or page view (Print Layout).
+void set_graph_view(HWND window, int view_mode);
+// Show/Hide Legends: the labels' windows appear or go, and the top margin follows.
+void toggle_graph_legends(HWND window);
+// Copy Graph: the picture the window shows, as a metafile on the clipboard.
+bool copy_graph_window(HWND window);
+
+// Creation, paint, size and destruction; false leaves the message to the default handling.
+bool graph_window_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT *result);

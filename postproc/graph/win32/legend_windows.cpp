@@ -1,0 +1,93 @@
+// Legend label windows. A label's window covers the label's logical rectangle as the graph's
+// mapping puts it on the device, and draws the label with the same mapping moved so that the
+// label's corner is the window's.
+#include "legend_windows.h"
+
+#include "../legend_label.h"
+#include "../layout.h"
+#include "../resources.h"
+#include "gdi_canvas.h"
+#include "graph_window.h"
+
+const char kTextWindowClass[] = "Text";
+
+namespace {
+
+Trace *label_trace(HWND window) {
+  if (GetWindowLongPtrA(window, kTextMarkerWord) != kLegendLabelMarker) return nullptr;
+  return reinterpret_cast<Trace *>(GetWindowLongPtrA(window, kTextRecordWord));
+}
+
+TextSize client_size(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void paint_label(HWND window) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  if (!dc) return;
+  Trace *trace = label_trace(window);
+  HWND parent = GetParent(window);
+  Graph *graph = window_graph(parent);
+  const GraphResources *resources = graph_resources();
+  TextSize parent_client = client_size(parent);
+  if (trace && graph && resources && parent_client.width > 0 && parent_client.height > 0) {
+    int saved = SaveDC(dc);
+    {
+      GdiCanvas canvas(dc);
+      Mapping mapping = graph_mapping(*graph, parent_client);
+      mapping.window_origin = {trace->legend.x, trace->legend.y};
+      canvas.set_mapping(mapping);
+      draw_legend_label(canvas, *trace, *resources);
+    }
+    RestoreDC(dc, saved);
+  }
+  EndPaint(window, &ps);
+}
+
+}  // namespace
+
+void make_legend_windows(HWND graph_window, Graph &graph) {
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(graph_window, GWLP_HINSTANCE));
+  for (Trace *t = graph.head ? graph.head->next : nullptr; t; t = t->next) {
+    if (t->legend.window) continue;
+    // Placed and shown by the next layout.
+    HWND label = CreateWindowExA(0, kTextWindowClass, t->legend.text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
+                                 0, 0, graph_window, nullptr, instance, nullptr);
+    if (!label) continue;   // the graph still draws; the label shows once a window can be made
+    SetWindowLongPtrA(label, kTextMarkerWord, kLegendLabelMarker);
+    SetWindowLongPtrA(label, kTextRecordWord, reinterpret_cast<LONG_PTR>(t));
+    t->legend.window = label;
+  }
+}
+
+void place_legend_windows(HDC dc, const Graph &graph) {
+  bool shown = graph.legend_display == kLegendShown;
+  for (const Trace *t = graph.head ? graph.head->next : nullptr; t; t = t->next) {
+    HWND label = static_cast<HWND>(t->legend.window);
+    if (!label) continue;
+    LogicalRect r = legend_label_rect(t->legend);
+    POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+    LPtoDP(dc, corners, 2);
+    RECT now{};
+    GetWindowRect(label, &now);
+    MapWindowPoints(nullptr, GetParent(label), reinterpret_cast<POINT *>(&now), 2);
+    int width = corners[1].x - corners[0].x, height = corners[1].y - corners[0].y;
+    // Moved only when it moves: a move repaints the label.
+    if (now.left != corners[0].x || now.top != corners[0].y || now.right - now.left != width ||
+        now.bottom - now.top != height)
+      MoveWindow(label, corners[0].x, corners[0].y, width, height, TRUE);
+    ShowWindow(label, shown ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+bool text_window_message(HWND window, UINT message, WPARAM, LPARAM, LRESULT *result) {
+  if (message == WM_PAINT && label_trace(window)) {
+    paint_label(window);
+    *result = 0;
+    return true;
+  }
+  return false;
+}
