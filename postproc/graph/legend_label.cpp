@@ -48,7 +48,7 @@ LogicalRect legend_label_rect(const LegendLabel &label) {
 void draw_legend_label(Canvas &canvas, const Trace &trace, const GraphResources &resources) {
   const LegendLabel &label = trace.legend;
   LogicalRect rect = legend_label_rect(label);
-  LogicalPoint content{rect.left, rect.top};
+  LogicalRect content = rect;
   if (label.border) {
     canvas.set_pen({kPenSolid, 0, kBlack});
     canvas.move_to({rect.left, rect.top});
@@ -56,19 +56,26 @@ void draw_legend_label(Canvas &canvas, const Trace &trace, const GraphResources 
     canvas.line_to({rect.right - 1, rect.bottom - 1});
     canvas.line_to({rect.left, rect.bottom - 1});
     canvas.line_to({rect.left, rect.top});
-    content.x += label.descent;
-    content.y += label.descent;
+    content = {rect.left + label.descent, rect.top + label.descent, rect.right - label.descent,
+               rect.bottom - label.descent};
   }
   int t = label.text_size.height;
   LegendSymbolMeasures m = legend_symbol_measures(t);
-  LogicalPoint text_at = content;
+  // Vertical text runs upwards from the content's bottom-left corner, its top towards the
+  // left edge, as a text block's does: the symbol leads it there.
+  bool upwards = vertical(label.font);
+  LogicalPoint text_at = upwards ? LogicalPoint{content.left, content.bottom} : LogicalPoint{content.left, content.top};
   if (label.show_symbol) {
     int colour_index = std::min(std::max(trace.colour_index, 0), kColourCount - 1);
     Colour colour = resources.palette[colour_index];
     canvas.set_pen({kPenSolid, 0, colour});
-    draw_symbol(canvas, trace.symbol_index, {content.x + m.half_size, content.y + t / 2},
-                m.half_size, colour);
-    text_at.x += m.gap + 2 * m.half_size;
+    LogicalPoint centre = upwards ? LogicalPoint{content.left + t / 2, content.bottom - m.half_size}
+                                  : LogicalPoint{content.left + m.half_size, content.top + t / 2};
+    draw_symbol(canvas, trace.symbol_index, centre, m.half_size, colour);
+    if (upwards)
+      text_at.y -= m.gap + 2 * m.half_size;
+    else
+      text_at.x += m.gap + 2 * m.half_size;
   }
   canvas.set_font(label.font);
   canvas.set_text_align(kAlignLeft | kAlignTop);

@@ -108,6 +108,36 @@ TEST_F(OutputTest, LegendLabelBorderSymbolThenText) {
   EXPECT_EQ(r[11].points[0].y, 233);
 }
 
+// A vertical label (234 wide, 800 high at (100, 200)) reads upwards from the bottom of its
+// inset content: the symbol first, centred t / 2 right of the left edge, then the text.
+TEST_F(OutputTest, VerticalLegendLabelRunsUpwardsFromTheBottom) {
+  make_fixed_graph();
+  Trace *trace = add_values({0, 10}, {0, 1}, "V(out)");
+  trace->symbol_index = 0;   // filled circle
+  trace->legend.border = true;
+  trace->legend.font.height = 168;
+  trace->legend.font.escapement = trace->legend.font.orientation = 900;
+  size_legend_label(canvas, trace->legend);
+  ASSERT_EQ(trace->legend.size.width, 234);
+  ASSERT_EQ(trace->legend.size.height, 800);
+  trace->legend.x = 100;
+  trace->legend.y = 200;
+  canvas.clear();
+  draw_legend_label(canvas, *trace, *graph_resources());
+  const std::vector<DrawRecord> &r = canvas.records();
+  int ellipse = op_index(r, DrawOp::kEllipse);
+  ASSERT_GE(ellipse, 0);
+  // Content (133, 233) - (301, 967): the circle around (133 + 84, 967 - 56).
+  EXPECT_EQ(r[ellipse].rect.left, 217 - 56);
+  EXPECT_EQ(r[ellipse].rect.top, 911 - 56);
+  EXPECT_EQ(r[ellipse].rect.right, 217 + 56);
+  EXPECT_EQ(r[ellipse].rect.bottom, 911 + 56);
+  int text = text_index(r, "V(out)");
+  ASSERT_GE(text, 0);
+  EXPECT_EQ(r[text].points[0].x, 133);
+  EXPECT_EQ(r[text].points[0].y, 967 - 18 - 112);
+}
+
 TEST_F(OutputTest, CopiedPictureSize) {
   EXPECT_EQ(copied_picture_size(7000, 3500).height, 5000);   // twice as wide as high
   EXPECT_EQ(copied_picture_size(7000, 3500).width, 10000);
