@@ -40,3 +40,20 @@
 #define IDC_ABOUT_VERSION 303
 #define IDC_ABOUT_COPYRIGHT 304
 #define IDC_ABOUT_PLATFORMS 305
+
+// "Add Plot" and "X-Axis Expression": the expression builder's controls. Button b of
+// IDC_TOKEN_FIRST .. IDC_TOKEN_LAST appends the token of code 803 - b.
+#define IDD_ADD_PLOT 800
+#define IDD_X_AXIS_EXPRESSION 801
+#define IDC_TRACE_LIST 802
+#define IDC_VARIABLE_LIST 803
+#define IDC_TOKEN_FIRST 804
+#define IDC_TOKEN_LAST 828
+#define IDC_CONSTANT_BUTTON 829
+#define IDC_CONSTANT_TEXT 830
+#define IDC_ADD_EXPRESSION 831
+#define IDC_DELETE_LAST 832
+#define IDC_EXPRESSION_TEXT 833
+#define IDC_NEW_PLOT 834
+#define IDC_OVERLAY_PLOT 835
+#define IDC_X_AXIS_TEXT 836
