@@ -14,7 +14,6 @@
 #include "../base/text.h"
 #include "../base/ui.h"
 #include "../data/plot_model.h"
-#include "../expr/evaluate.h"
 #include "../graph/layout.h"
 #include "../graph/legend_label.h"
 #include "../graph/paint.h"

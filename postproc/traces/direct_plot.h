@@ -12,8 +12,8 @@
 // logarithmic) with one trace per variable of indices[start .. start + count), in order,
 // from the current plot; indices that name no variable of it are left out. `title` becomes
 // the legend texts separated by one blank; the y unit is the last variable's ("dB" for
-// "db", "Deg" for "phase"). Returns the number of traces made: it stops early only when a
-// trace cannot be added.
+// "db", "Deg" for "phase"). The traces, like the window, record the current plot. Returns
+// the number of traces made: it stops early only when a trace cannot be added.
 int direct_plot(Graph *graph, std::string &title, const std::vector<int> &indices, size_t start,
                 size_t count, const std::string &function, const GraphPreferences &preferences);
 

@@ -17,8 +17,7 @@ struct BatchOutcome {
 // Into a graph just made by create_plot_graph: the traces, then the x unit of variable 0, the
 // y unit the traces share, both data ranges, the evaluation warnings. A failed batch keeps
 // the traces made before the failure and is finished like a whole one (status bar back,
-// axes scaled to those traces, warnings shown), so the window shows what it holds. One that
-// made no trace leaves the graph empty; the caller closes its window then.
+// axes scaled to those traces, warnings shown), so the window shows what it holds.
 BatchOutcome new_plot(Graph *graph, std::string &title, std::vector<ExpressionPtr> &expressions,
                       const std::vector<std::string> &legends,
                       const GraphPreferences &preferences);
