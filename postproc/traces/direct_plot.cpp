@@ -9,7 +9,6 @@
 #include "direct_plot.h"
 
 #include <algorithm>
-#include <new>
 
 #include "../base/messages.h"
 #include "../data/plot_model.h"
@@ -18,16 +17,11 @@
 #include "../graph/axis.h"
 #include "plot_graph.h"
 #include "running_range.h"
+#include "value_array.h"
 
 namespace {
 
 const int kDirectMemoryCode = 704;
-
-double *new_zeroed(size_t count) {
-  double *values = new (std::nothrow) double[std::max<size_t>(count, 1)]();
-  if (!values) out_of_memory(kDirectMemoryCode);
-  return values;
-}
 
 std::string direct_y_unit(const std::string &function, int variable) {
   if (function == "db") return "dB";
@@ -74,7 +68,8 @@ int direct_plot(Graph *graph, std::string &title, const std::vector<int> &indice
     std::string name, unit_name;
     if (!variable_info(v, name, unit_name)) continue;
     std::string legend = direct_legend(function, name);
-    double *xs = new_zeroed(static_cast<size_t>(points)), *ys = new_zeroed(static_cast<size_t>(points));
+    size_t n = static_cast<size_t>(points);
+    double *xs = new_value_array(n, kDirectMemoryCode), *ys = new_value_array(n, kDirectMemoryCode);
     fill_values(v, mode, xs, ys, points);
     Trace *trace = add_trace(graph, 0, 0, 0, 0, legend, points, current_plot_index(), xs, ys,
                              preferences);

@@ -8,22 +8,16 @@
 
 #include <algorithm>
 #include <cassert>
-#include <new>
 
 #include "../base/ascii.h"
 #include "../base/messages.h"
 #include "../data/plot_model.h"
 #include "../expr/evaluate.h"
+#include "value_array.h"
 
 namespace {
 
 const int kValueMemoryCode = 702;
-
-double *new_values(size_t count) {
-  double *values = new (std::nothrow) double[std::max<size_t>(count, 1)];
-  if (!values) out_of_memory(kValueMemoryCode);
-  return values;
-}
 
 }  // namespace
 
@@ -41,7 +35,7 @@ bool add_expression_traces(Graph *graph, std::string &title,
   variable_info(0, x_name, x_unit_name);
 
   for (size_t i = 0; i < expressions.size(); i++) {
-    double *xs = new_values(n), *ys = new_values(n);
+    double *xs = new_value_array(n, kValueMemoryCode), *ys = new_value_array(n, kValueMemoryCode);
     std::copy(abscissa.begin(), abscissa.end(), xs);
     Trace *trace = nullptr;
     if (evaluate_over_current_plot(expressions[i].get(), abscissa.data(), ys))

@@ -9,7 +9,6 @@
 #include "reload.h"
 
 #include <algorithm>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -21,16 +20,11 @@
 #include "../resources/resource_ids.h"
 #include "expression_traces.h"
 #include "plot_graph.h"
+#include "value_array.h"
 
 namespace {
 
 const int kValueMemoryCode = 702;
-
-double *new_values(size_t count) {
-  double *values = new (std::nothrow) double[std::max<size_t>(count, 1)];
-  if (!values) out_of_memory(kValueMemoryCode);
-  return values;
-}
 
 // Makes the trace's plot current, or tells that it is gone and settles on another.
 void select_trace_plot(Graph *graph, Trace *trace, const ChoosePlot &choose_plot) {
@@ -55,10 +49,12 @@ bool recompute_trace(Trace *trace) {
   size_t n = static_cast<size_t>(count);
   std::vector<double> abscissa(n);
   build_abscissa(abscissa.data());
-  double *xs = new_values(n), *ys = new_values(n);
-  bool ok = trace->x_expression
-                ? evaluate_over_current_plot(trace->x_expression, abscissa.data(), xs)
-                : (std::copy(abscissa.begin(), abscissa.end(), xs), true);
+  double *xs = new_value_array(n, kValueMemoryCode), *ys = new_value_array(n, kValueMemoryCode);
+  bool ok = true;
+  if (trace->x_expression)
+    ok = evaluate_over_current_plot(trace->x_expression, abscissa.data(), xs);
+  else
+    std::copy(abscissa.begin(), abscissa.end(), xs);
   ok = ok && evaluate_over_current_plot(trace->y_expression, abscissa.data(), ys);
   if (!ok) {
     delete[] xs;

@@ -8,7 +8,6 @@
 #include "x_axis.h"
 
 #include <algorithm>
-#include <new>
 #include <vector>
 
 #include "../base/messages.h"
@@ -17,6 +16,7 @@
 #include "../graph/axis.h"
 #include "../graph/properties.h"
 #include "plot_graph.h"
+#include "value_array.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ const int kXAxisMemoryCode = 701;
 // The trace's new x array: `values` fitted to its point count.
 double *fitted_copy(const std::vector<double> &values, int point_count) {
   size_t n = static_cast<size_t>(point_count);
-  double *copy = new (std::nothrow) double[std::max<size_t>(n, 1)];
-  if (!copy) out_of_memory(kXAxisMemoryCode);
+  double *copy = new_value_array(n, kXAxisMemoryCode);
   size_t shared = std::min(n, values.size());
   std::copy(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(shared), copy);
   double last = values.empty() ? 0.0 : values.back();
