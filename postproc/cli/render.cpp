@@ -14,15 +14,19 @@
 #include "../base/text.h"
 #include "../base/ui.h"
 #include "../data/plot_model.h"
-#include "../expr/evaluate.h"
 #include "../graph/layout.h"
 #include "../graph/legend_label.h"
 #include "../graph/paint.h"
 #include "../graph/render/cairo_canvas.h"
 #include "../graph/render/svg_canvas.h"
 #include "../graph/resources.h"
+#include "../graph/scaling.h"
+#include "../shell/graph_preferences.h"
+#include "../shell/settings.h"
+#include "../traces/new_plot.h"
+#include "../traces/plot_graph.h"
+#include "../traces/x_axis.h"
 #include "commands.h"
-#include "new_plot.h"
 
 namespace {
 
@@ -164,29 +168,43 @@ bool write_picture(Graph *graph, const RenderArguments &a) {
   return false;
 }
 
-// Parses the expressions and builds the graph; the exit status on failure.
+void report_evaluation_failure(const char *text) {
+  fprintf(stderr, "ulmocli: %s cannot be evaluated over plot %d\n", text, current_plot_index());
+}
+
+// New Plot of the expressions, then the X-Axis Expression, then the logarithmic axes, as a
+// user would build the graph in the program (so a log x-axis is judged by the x values the
+// expression gives, not by variable 0's). Returns the exit status on failure.
 int build_graph(const RenderArguments &a, GraphPtr &graph) {
-  NewPlotRequest request;
-  request.x_base = a.log_x ? 10 : 1;
-  request.y_base = a.log_y ? 10 : 1;
-  if (a.x && !(request.x_expression = parse(a.x))) return kCliExpressionFailed;
+  ExpressionPtr x;
+  if (a.x && !(x = parse(a.x))) return kCliExpressionFailed;
+  std::vector<ExpressionPtr> expressions;
   for (const char *text : a.expressions) {
     ExpressionPtr e = parse(text);
     if (!e) return kCliExpressionFailed;
-    request.y_expressions.push_back(std::move(e));
+    expressions.push_back(std::move(e));
   }
-  NewPlot plot = new_plot_graph(std::move(request), graph_preferences(settings()));
-  if (plot.status == kNewPlotEvaluationFailed) {
-    fprintf(stderr, "ulmocli: %s cannot be evaluated over plot %d\n",
-            plot.failed < 0 ? a.x : a.expressions[static_cast<size_t>(plot.failed)],
-            current_plot_index());
-    return kCliExpressionFailed;
-  }
-  if (plot.status != kNewPlotOk) {
+  std::vector<std::string> legends;
+  for (const ExpressionPtr &e : expressions) legends.push_back(expression_text(e.get()));
+
+  GraphPreferences preferences = graph_preferences(settings());
+  graph.reset(create_plot_graph(nullptr, 1, 1, preferences));
+  if (!graph) {
     fprintf(stderr, "ulmocli: out of memory\n");
     return kCliExpressionFailed;
   }
-  graph = std::move(plot.graph);
+  std::string title;
+  BatchOutcome outcome = new_plot(graph.get(), title, expressions, legends, preferences);
+  if (!outcome.ok) {
+    report_evaluation_failure(a.expressions[static_cast<size_t>(outcome.traces_added)]);
+    return kCliExpressionFailed;
+  }
+  if (x && !apply_x_axis_expression(graph.get(), std::move(x))) {
+    report_evaluation_failure(a.x);
+    return kCliExpressionFailed;
+  }
+  if (a.log_x) set_axis_base(graph.get(), 0, 10);
+  if (a.log_y) set_axis_base(graph.get(), 1, 10);
   return kCliOk;
 }
 
@@ -201,14 +219,12 @@ int run_render(int argc, char **argv) {
     return kCliUsage;
   }
   if (int status = cli_open_plot(a.path, a.plot)) return status;
-  clear_evaluation_warnings();
   settings() = default_settings();
   create_graph_resources(kWindowColour, free_expression);
 
   GraphPtr graph;
   int status = build_graph(a, graph);
   if (status == kCliOk) {
-    show_evaluation_warnings(nullptr);
     graph->view_mode = a.page ? kPageView : kWindowView;
     if (!write_picture(graph.get(), a)) {
       fprintf(stderr, "ulmocli: %s could not be written\n", a.output);
