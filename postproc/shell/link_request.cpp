@@ -75,8 +75,3 @@ std::vector<LinkGroup> link_groups(const LinkRequest &request) {
   }
   return groups;
 }
-
-std::string link_trace_expression(const std::string &function, const std::string &variable) {
-  if (function.empty()) return variable;
-  return function + "('" + variable + "')";
-}

@@ -31,6 +31,3 @@ LinkRequest parse_link_text(unsigned message, const std::string &text);
 
 // The graph windows a request asks for, as runs of its indices.
 std::vector<LinkGroup> link_groups(const LinkRequest &request);
-
-// The expression of one trace: the variable name, or "f('name')".
-std::string link_trace_expression(const std::string &function, const std::string &variable);

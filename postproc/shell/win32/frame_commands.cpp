@@ -9,6 +9,9 @@
 #include "../../data/plot_model.h"
 #include "../../data/win32/plot_dialogs.h"
 #include "../../graph/win32/graph_window.h"
+#include "../../traces/win32/add_plot_dialog.h"
+#include "../../traces/win32/plot_windows.h"
+#include "../graph_preferences.h"
 #include "../commands.h"
 #include "../settings.h"
 #include "about.h"
@@ -28,13 +31,15 @@ void forward_to_active_child(WPARAM wparam, LPARAM lparam) {
   if (app().active_child) SendMessageA(app().active_child, WM_COMMAND, wparam, lparam);
 }
 
+// The name the link gives the data when the simulator sent none: nothing to reload from.
+const char kLinkPlaceholder[] = "Ulmo-Dizid link (no data file)";
+
 void reload() {
   if (!data_loaded()) return;
   std::string path = current_file_name();
   load_data_file(path.c_str());
   // Graph windows re-evaluate their traces from the reloaded data; tables stay as they are.
-  for (HWND child = GetWindow(app().mdi_client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (!GetWindow(child, GW_OWNER) && child_kind(child) != kTableWindow) InvalidateRect(child, nullptr, TRUE);
+  if (current_file_name() != kLinkPlaceholder) recompute_graph_windows(app().mdi_client, app().frame);
 }
 
 void toggle_cursors() {
@@ -55,8 +60,20 @@ void preferences() {
 }
 
 void add_plot() {
-  // The "Add Plot" dialog belongs to trace creation; it needs a vector plot.
   if (plot_count() < 1 || current_plot_kind() != kPlotVector) return;
+  HWND active = app().active_child;
+  bool can_overlay = active && child_kind(active) != kTableWindow && window_graph(active);
+  AddPlotResult batch = run_add_plot_dialog(app().frame, can_overlay);
+  GraphPreferences preferences = graph_preferences(settings());
+  if (batch.choice == AddPlotChoice::kNewPlot)
+    new_plot_window(app().mdi_client, batch, preferences);
+  else if (batch.choice == AddPlotChoice::kOverlayPlot && can_overlay)
+    overlay_plot_window(active, batch, preferences);
+}
+
+void x_axis_expression() {
+  HWND active = app().active_child;
+  if (active && child_kind(active) == kGraphWindow) x_axis_expression_window(active);
 }
 
 MenuContext menu_context() {
@@ -114,6 +131,7 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdSelectCurrentPlot: show_select_current_plot(app().frame); break;
     case kCmdExit: SendMessageA(app().frame, WM_CLOSE, 0, 0); break;
     case kCmdAddPlot: add_plot(); break;
+    case kCmdXAxisExpression: x_axis_expression(); break;
     case kCmdPreferences: preferences(); break;
     case kCmdPlotInfo: show_plot_info(app().frame); break;
     case kCmdShowCursors: toggle_cursors(); break;
@@ -135,10 +153,10 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
       forward_to_active_child(wparam, lparam);
       break;
     // Owned by subsystems still to come: the monitored file, printer setup, export, graph
-    // files, FFT plots and the x-axis expression of a graph window.
+    // files and FFT plots.
     case kCmdMonitorFile: case kCmdPrinterSetup: case kCmdExportToFile:
     case kCmdOpenGraphFile: case kCmdSaveGraphFile: case kCmdExportToSpreadsheet:
-    case kCmdAddFftPlot: case kCmdAddNormalizedFftPlot: case kCmdXAxisExpression:
+    case kCmdAddFftPlot: case kCmdAddNormalizedFftPlot:
       break;
     default:
       if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {

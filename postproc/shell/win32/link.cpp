@@ -4,7 +4,10 @@
 // again, so the text is taken, the clipboard emptied, and everything done synchronously.
 #include <windows.h>
 
+#include "../../traces/win32/plot_windows.h"
+#include "../graph_preferences.h"
 #include "../link_request.h"
+#include "../settings.h"
 #include "app.h"
 
 static_assert(kAppMessageBase == WM_APP, "the simulator's messages count from WM_APP");
@@ -40,6 +43,9 @@ void handle_link_message(UINT message) {
   LinkRequest request = parse_link_text(message, text);
   if (!open_data_file_by_path(request.path)) return;
   if (request.indices.empty()) return;
-  // The graph windows are built from the request by the trace subsystem.
   app().link_request = request;
+  GraphPreferences preferences = graph_preferences(settings());
+  for (const LinkGroup &group : link_groups(request))
+    direct_plot_window(app().mdi_client, request.indices, group.start, group.count, request.function,
+                       request.log_x, request.log_y, preferences);
 }

@@ -8,8 +8,6 @@ TEST(LinkRequest, PathIndicesAndFunction) {
   EXPECT_EQ((std::vector<int>{1, 2, 3}), r.indices);
   EXPECT_EQ("db", r.function);
   EXPECT_FALSE(r.log_x);
-  EXPECT_EQ("db('v(out)')", link_trace_expression(r.function, "v(out)"));
-  EXPECT_EQ("v(out)", link_trace_expression("", "v(out)"));
 }
 
 TEST(LinkRequest, SeparatorsLogFlagsAndLastFunction) {
