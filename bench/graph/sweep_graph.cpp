@@ -6,25 +6,11 @@
 #include "graph/canvas.h"
 #include "graph/scaling.h"
 #include "noisy_sweep.h"
-
-namespace {
-
-GraphPreferences bench_preferences() {
-  GraphPreferences p;
-  p.x_title_face = p.y_title_face = p.legend_face = "Times New Roman";
-  p.x_label_face = p.y_label_face = "Arial";
-  p.x_title_size = p.y_title_size = 20;
-  p.x_label_size = p.y_label_size = 18;
-  p.legend_size = 18;
-  p.graph_digits = 1;
-  p.tic_marks = 3;
-  return p;
-}
-
-}  // namespace
+#include "shell/graph_preferences.h"
+#include "shell/settings.h"
 
 Graph *sweep_graph(int count) {
-  GraphPreferences preferences = bench_preferences();
+  GraphPreferences preferences = graph_preferences(default_settings());
   double *x = new (std::nothrow) double[count];
   double *y = new (std::nothrow) double[count];
   Graph *graph = x && y ? create_graph(nullptr, "Time", "s", "V", 1, 1, preferences) : nullptr;

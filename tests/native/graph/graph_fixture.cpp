@@ -1,20 +1,12 @@
 #include "graph_fixture.h"
 
 #include "graph/resources.h"
+#include "shell/graph_preferences.h"
+#include "shell/settings.h"
 
 int GraphTest::freed_expressions = 0;
 
-GraphPreferences shipped_preferences() {
-  GraphPreferences p;
-  p.x_title_face = p.y_title_face = p.legend_face = "Times New Roman";
-  p.x_label_face = p.y_label_face = "Arial";
-  p.x_title_size = p.y_title_size = 20;
-  p.x_label_size = p.y_label_size = 18;
-  p.legend_size = 18;
-  p.graph_digits = 1;
-  p.tic_marks = 3;
-  return p;
-}
+GraphPreferences shipped_preferences() { return graph_preferences(default_settings()); }
 
 void GraphTest::count_freed(Expression *) { freed_expressions++; }
 

@@ -15,6 +15,8 @@
 #include "graph/scaling.h"
 #include "graph/win32/graph_window.h"
 #include "graph/win32/legend_windows.h"
+#include "shell/graph_preferences.h"
+#include "shell/settings.h"
 
 namespace {
 
@@ -55,21 +57,9 @@ void register_classes() {
   done = true;
 }
 
-GraphPreferences preferences() {
-  GraphPreferences p;
-  p.x_title_face = p.y_title_face = p.legend_face = "Times New Roman";
-  p.x_label_face = p.y_label_face = "Arial";
-  p.x_title_size = p.y_title_size = 12;
-  p.x_label_size = p.y_label_size = 10;
-  p.legend_size = 10;
-  p.graph_digits = 1;
-  p.tic_marks = 3;
-  return p;
-}
-
 // A transient of two traces: a sine and a flat line at 0.5 (the palette's second colour).
 Graph *two_trace_graph() {
-  GraphPreferences p = preferences();
+  GraphPreferences p = graph_preferences(default_settings());
   Graph *graph = create_graph(nullptr, "time", "s", "V", 1, 1, p);
   const int n = 1000;
   for (int k = 0; k < 2; k++) {
