@@ -48,8 +48,10 @@ class ReducedSweeps {
       }
       double x = xs[i], y = ys[i];
       if (by_value_ && columns_.contains(x) && goes_on(x, xs[i - 1])) {
-        reducer_.add_in_column(i, at_.y(y));
         see_y(y);
+        // A value new to the run on a height it has reached already: every value of that
+        // height is within its extremes, and a smooth trace stays on it for many points.
+        if (!reducer_.add_in_column(i, at_.y(y)) && y == y) see_y(coordinate_values(at_.y, y));
         in_sweep_++;
       } else {
         add_exactly(i, x, y);
@@ -98,12 +100,15 @@ class ReducedSweeps {
   // value between two of them on a monotone axis.
   void see_y(double y) {
     if (y != y) return;   // lands at 0, not in order with the others
+    see_y({y, y});
+  }
+  void see_y(ValueRange values) {
     if (seen_y_.low > seen_y_.high) {
-      seen_y_ = {y, y};
+      seen_y_ = values;
       return;
     }
-    seen_y_.low = std::min(seen_y_.low, y);
-    seen_y_.high = std::max(seen_y_.high, y);
+    seen_y_.low = std::min(seen_y_.low, values.low);
+    seen_y_.high = std::max(seen_y_.high, values.high);
   }
 
   void end_sweep() {

@@ -132,20 +132,33 @@ LogicalColumn logical_column(const DeviceTransform &device, int member) {
 
 }  // namespace
 
-ValueRange column_values(const AxisToLogical &axis, const DeviceTransform &device, double value) {
-  auto column_of = [&](double v) { return to_device(device, {axis(v), 0}).x; };
-  int column = column_of(value);
-  // Where the mapping's inverse puts the column's logical edges: within a few steps of the
-  // value edges unless the axis arithmetic loses digits.
-  LogicalColumn logical = logical_column(device, axis(value));
-  double a = axis.value_at(logical.low - 0.5), b = axis.value_at(logical.high + 0.5);
-  double guess_high = std::isnan(a) || std::isnan(b) ? value : std::max(a, b);
-  double guess_low = std::isnan(a) || std::isnan(b) ? value : std::min(a, b);
+namespace {
+
+// Every value that `land` (monotone) takes where it takes `value`, searched from the two values
+// the inverse mapping gives for the edges, which are within a few steps of them unless the
+// axis arithmetic loses digits.
+template <typename Land>
+ValueRange values_landing_with(const Land &land, double value, double edge_a, double edge_b) {
+  auto place = land(value);
+  bool guessed = !std::isnan(edge_a) && !std::isnan(edge_b);
+  double guess_high = guessed ? std::max(edge_a, edge_b) : value;
+  double guess_low = guessed ? std::min(edge_a, edge_b) : value;
   int64_t inside = order_key(value);
-  int64_t high = last_key_in([&](int64_t k) { return column_of(from_key(k)) == column; }, inside,
-                             order_key(guess_high));
+  int64_t high = last_key_in([&](int64_t k) { return land(from_key(k)) == place; }, inside, order_key(guess_high));
   // The low edge is the high edge of the mirrored values.
-  int64_t low = -last_key_in([&](int64_t k) { return column_of(from_key(-k)) == column; }, -inside,
-                             -order_key(guess_low));
+  int64_t low = -last_key_in([&](int64_t k) { return land(from_key(-k)) == place; }, -inside, -order_key(guess_low));
   return {from_key(low), from_key(high)};
+}
+
+}  // namespace
+
+ValueRange column_values(const AxisToLogical &axis, const DeviceTransform &device, double value) {
+  LogicalColumn logical = logical_column(device, axis(value));
+  return values_landing_with([&](double v) { return to_device(device, {axis(v), 0}).x; }, value,
+                             axis.value_at(logical.low - 0.5), axis.value_at(logical.high + 0.5));
+}
+
+ValueRange coordinate_values(const AxisToLogical &axis, double value) {
+  int coordinate = axis(value);
+  return values_landing_with(axis, value, axis.value_at(coordinate - 0.5), axis.value_at(coordinate + 0.5));
 }

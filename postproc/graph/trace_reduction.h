@@ -30,12 +30,20 @@ class ColumnReducer {
     }
     return add_at_new_x(index, point, kept);
   }
-  // Point `index`, known to be in the run's column, at logical height y.
-  void add_in_column(size_t index, int y) {
-    // The first of equal extremes: any would light the same pixels.
-    if (y < lowest_.y) lowest_ = {index, y};
-    if (y > highest_.y) highest_ = {index, y};
+  // Point `index`, known to be in the run's column, at logical height y; true when y is a new
+  // lowest or highest of the run.
+  bool add_in_column(size_t index, int y) {
     last_ = index;
+    // The first of equal extremes: any would light the same pixels.
+    if (y < lowest_.y) {
+      lowest_ = {index, y};
+      return true;
+    }
+    if (y > highest_.y) {
+      highest_ = {index, y};
+      return true;
+    }
+    return false;
   }
   // Point `index`, known to be in the run's column and within its lowest and highest y: it
   // can only become the run's last point.
@@ -77,3 +85,5 @@ const ValueRange kNoValues{1.0, 0.0};
 // `value`, which must be a number: comparing a value with this range then replaces its
 // conversion. The edges are exact, found by search from the inverse mapping's estimate.
 ValueRange column_values(const AxisToLogical &axis, const DeviceTransform &device, double value);
+// Every value of a monotone axis whose logical coordinate is that of `value` (a number).
+ValueRange coordinate_values(const AxisToLogical &axis, double value);

@@ -85,6 +85,30 @@ TEST_F(TraceValuesTest, ColumnValueEdgesAreExact) {
   }
 }
 
+// The same for one logical coordinate, which a run's y values are compared by.
+TEST_F(TraceValuesTest, CoordinateValueEdgesAreExact) {
+  make_fixed_graph();
+  Noise noise;
+  for (const AxisRow &row : kAxes) {
+    Axis &axis = graph->axes[row.axis];
+    axis.min = row.min;
+    axis.scale = row.scale;
+    graph->geometry[row.axis].factor = row.factor;
+    graph->geometry[row.axis].origin = row.origin;
+    AxisToLogical to_logical(*graph, row.axis);
+    for (int i = 0; i < 300; i++) {
+      double v = row.low + (row.high - row.low) * noise.next();
+      ValueRange values = coordinate_values(to_logical, v);
+      int c = to_logical(v);
+      ASSERT_TRUE(values.contains(v)) << row.name << " at " << v;
+      EXPECT_EQ(to_logical(values.low), c) << row.name << " at " << v;
+      EXPECT_EQ(to_logical(values.high), c) << row.name << " at " << v;
+      if (values.low != -kInf) EXPECT_NE(to_logical(std::nextafter(values.low, -kInf)), c) << row.name << " below " << v;
+      if (values.high != kInf) EXPECT_NE(to_logical(std::nextafter(values.high, kInf)), c) << row.name << " above " << v;
+    }
+  }
+}
+
 // Values beyond the clamp all land in the edge column: its values run to infinity.
 TEST_F(TraceValuesTest, TheClampedColumnsReachInfinity) {
   make_fixed_graph();
@@ -145,6 +169,7 @@ double holed(int i, int n, Noise &noise) {
 }
 double noisy_sine(int i, int n, Noise &noise) { return std::sin(60.0 * i / n) + 0.2 * noise.next(); }
 double ramp(int i, int n, Noise &) { return -1 + 2.0 * i / n; }
+double smooth_sine(int i, int n, Noise &) { return std::sin(6.0 * i / n); }
 double flat(int, int, Noise &) { return 0.25; }
 double holed_sine(int i, int n, Noise &noise) {
   double r = noise.next();
@@ -158,6 +183,7 @@ const SweepRow kSweeps[] = {
     {"x jitters back and forth", 200000, jittered, noisy_sine, 0, 10},
     {"repeated x", 200000, repeated, noisy_sine, 0, 10},
     {"a ramp: every point a new extreme", 100000, rising, ramp, 0, 10},
+    {"a smooth sine, many points a height", 400000, rising, smooth_sine, 0, 10},
     {"flat", 100000, rising, flat, 0, 10},
     {"non-numbers and infinities in x", 200000, holed, noisy_sine, 0, 10},
     {"non-numbers and infinities in y", 200000, rising, holed_sine, 0, 10},
