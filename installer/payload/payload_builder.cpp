@@ -53,8 +53,8 @@ std::string c_string_literal(const std::string& text) {
   return out + "\"";
 }
 
-bool add_member(const std::string& path, const std::string& content, std::vector<BuiltMember>& members,
-                std::string& error) {
+bool add_member(const std::string& path, const std::string& content, Compressor compress,
+                std::vector<BuiltMember>& members, std::string& error) {
   if (!valid_payload_path(path)) {
     error = "not a payload path: " + path;
     return false;
@@ -67,7 +67,12 @@ bool add_member(const std::string& path, const std::string& content, std::vector
   if (content.size() <= kPayloadStoredLimit) {
     m.data = content;
   } else {
-    m.data = gzip_member(content);
+    m.data = compress(content);
+    // Recorded unpacked, the member would install the bytes of the members after it.
+    if (m.data.empty()) {
+      error = "can't compress " + path;
+      return false;
+    }
     m.packed_size = uint32_t(m.data.size());
   }
   members.push_back(std::move(m));
@@ -147,7 +152,7 @@ bool build_payload(const PayloadSource& source, std::vector<BuiltMember>& member
       error = "can't read " + it->path().string();
       return false;
     }
-    if (!add_member(payload_path(relative), content, members, error)) return false;
+    if (!add_member(payload_path(relative), content, source.compress, members, error)) return false;
   }
   if (ec) {
     error = "can't read the suite tree " + source.tree + ": " + ec.message();
@@ -159,7 +164,7 @@ bool build_payload(const PayloadSource& source, std::vector<BuiltMember>& member
       error = "can't read " + file;
       return false;
     }
-    if (!add_member(path, content, members, error)) return false;
+    if (!add_member(path, content, source.compress, members, error)) return false;
   }
   std::sort(members.begin(), members.end(),
             [](const BuiltMember& a, const BuiltMember& b) { return payload_path_less(a.path, b.path); });

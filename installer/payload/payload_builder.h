@@ -20,8 +20,10 @@ struct BuiltMember {
   std::string data;      // the member's bytes: the file, or its gzip member
 };
 
-// One gzip member of the content, fixed header, raw deflate, CRC-32 and ISIZE.
+// One gzip member of the content, fixed header, raw deflate, CRC-32 and ISIZE; empty when
+// deflate fails (a member is never empty: its header alone is 10 bytes).
 std::string gzip_member(const std::string& content);
+using Compressor = std::string (*)(const std::string& content);
 
 // ".\" + the relative path with backslashes.
 std::string payload_path(const std::string& relative_generic_path);
@@ -37,11 +39,12 @@ struct PayloadSource {
   std::string tree;                                        // suite folder
   std::vector<std::string> read_only_paths;                // payload paths, from the manifest
   std::vector<std::pair<std::string, std::string>> extra;  // (payload path, file) built elsewhere
+  Compressor compress = gzip_member;                       // packs the members above the limit
 };
 
 // Reads the tree and the extra files into sorted members. False with a message when a file
-// can't be read, a path occurs twice, a name can't be a payload path, a file is too large
-// for the table's 32-bit fields, or a manifest path names no file.
+// can't be read or packed, a path occurs twice, a name can't be a payload path, a file is too
+// large for the table's 32-bit fields, or a manifest path names no file.
 bool build_payload(const PayloadSource& source, std::vector<BuiltMember>& members, std::string& error);
 
 // The generated C++ source: the table over one blob, corvex_payload_blob. Member i's data

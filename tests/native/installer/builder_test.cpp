@@ -116,6 +116,18 @@ TEST_F(BuildPayload, RejectsWhatCantBeInstalled) {
   EXPECT_FALSE(build_payload(source, members, error));
 }
 
+std::string failing_compressor(const std::string&) { return std::string(); }
+
+// A member that cannot be packed stops the build: recorded with a packed size of 0, it would
+// install the next members' bytes under its name.
+TEST_F(BuildPayload, AMemberThatCannotBePackedStopsTheBuild) {
+  source.compress = failing_compressor;
+  std::vector<BuiltMember> members;
+  std::string error;
+  EXPECT_FALSE(build_payload(source, members, error));
+  EXPECT_EQ(error, "can't compress .\\A.txt");
+}
+
 TEST(PayloadTableSource, EntriesPointIntoTheBlob) {
   std::vector<BuiltMember> members = {member(".\\a\\b.txt", "12345"), member(".\\c", bytes_of(2000), 1)};
   std::string source = payload_table_source(members);
