@@ -1,7 +1,7 @@
 // The status bar window.
 //
-// Drawn by hand: a grey and a white line along the top, a sunken frame around the text
-// rectangle, and the text in "Helv" on the button face. The window text mirrors what is
+// Drawn by hand: the class's light grey behind it all, a grey and a white line along the top,
+// a sunken frame around the text rectangle, and the text in "Helv" on the button face. The window text mirrors what is
 // shown, so that tools reading windows (and accessibility) see the message too.
 #include "status_bar.h"
 
@@ -68,12 +68,6 @@ LRESULT CALLBACK status_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
     case WM_PAINT:
       paint(hwnd);
       return 0;
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(hwnd, &r);
-      FillRect(reinterpret_cast<HDC>(wparam), &r, static_cast<HBRUSH>(status_bar().background));
-      return 1;
-    }
     case WM_SETFOCUS:
       SetFocus(GetParent(hwnd));
       return 0;

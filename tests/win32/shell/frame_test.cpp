@@ -168,6 +168,39 @@ TEST_F(Frame, StatusBarDecidesWhereTheMdiClientEnds) {
   EXPECT_EQ(mdi_bottom(), client.bottom - 19);
 }
 
+// The colour the screen shows at (x, y) of `window`'s client.
+COLORREF shown_colour(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+
+// The bar's margins keep its class's light grey; only the text rectangle is in the button
+// face, here a colour that differs from that grey.
+TEST_F(Frame, StatusBarMarginsAreLightGreyAndItsTextRectangleButtonFace) {
+  const COLORREF kFace = RGB(236, 233, 216);
+  INT element = COLOR_BTNFACE;
+  COLORREF before = GetSysColor(COLOR_BTNFACE);
+  ASSERT_TRUE(SetSysColors(1, &element, &kFace));
+  destroy_status_bar();
+  create_status_bar(frame);
+  show_status_bar(SW_SHOW);
+  layout_frame();
+  pump();
+  HWND bar = static_cast<HWND>(status_bar().window);
+  UpdateWindow(bar);
+  const StatusRect &t = status_bar().text_rect;
+  int middle = (t.top + t.bottom) / 2;
+  COLORREF left_margin = shown_colour(bar, t.left - 5, middle);
+  COLORREF right_margin = shown_colour(bar, t.right + 5, middle);
+  COLORREF text_end = shown_colour(bar, t.right - 3, middle);
+  SetSysColors(1, &element, &before);
+  EXPECT_EQ(left_margin, RGB(192, 192, 192));
+  EXPECT_EQ(right_margin, RGB(192, 192, 192));
+  EXPECT_EQ(text_end, kFace);
+}
+
 TEST_F(Frame, CloseAllChildrenDestroysEveryChildIncludingMinimizedOnes) {
   HWND a = add_table_child();
   HWND b = add_table_child();
