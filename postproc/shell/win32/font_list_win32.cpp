@@ -26,10 +26,12 @@ void build_font_list(HDC device) {
   EnumFontFamiliesExA(device, &all, offer_face, 0, 0);
 }
 
+// Inserted at the end rather than added: a box that sorts would otherwise put the faces in
+// alphabetical order, and its first entry, the fallback, would not be the first enumerated.
 void fill_font_combo(HWND combo) {
   const FontList &list = program_font_list();
   for (int i = 0; i < list.count; i++)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list.fonts[i].face_name));
+    SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(list.fonts[i].face_name));
 }
 
 std::optional<LOGFONTA> find_font(const char *face_name) {

@@ -61,19 +61,24 @@ TEST_F(ScreenFonts, RebuildingReplacesTheList) {
   EXPECT_FALSE(find_font("Arial").has_value());
 }
 
-TEST_F(ScreenFonts, ComboHoldsEveryFace) {
-  HWND combo = CreateWindowA("COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST, 0, 0, 200, 200, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(combo, nullptr);
-  fill_font_combo(combo);
+// Every face in the list's order (enumeration order), even in a box that sorts what it is
+// given: the first entry is the fallback for a face the list lacks.
+TEST_F(ScreenFonts, ComboHoldsEveryFaceInTheListsOrder) {
   const FontList &list = program_font_list();
-  ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), list.count);
-  char text[64];
-  for (int i = 0; i < list.count; i++) {
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, list.fonts[i].face_name);
+  ASSERT_GT(list.count, 2);
+  for (DWORD sort : {0ul, static_cast<DWORD>(CBS_SORT)}) {
+    HWND combo = CreateWindowA("COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | sort, 0, 0, 200, 200, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(combo, nullptr);
+    fill_font_combo(combo);
+    ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), list.count);
+    char text[64];
+    for (int i = 0; i < list.count; i++) {
+      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      EXPECT_STREQ(text, list.fonts[i].face_name) << (sort ? "sorting box, entry " : "entry ") << i;
+    }
+    DestroyWindow(combo);
   }
-  DestroyWindow(combo);
 }
 
 }  // namespace
