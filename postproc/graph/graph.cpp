@@ -125,6 +125,11 @@ void destroy_graph(Graph *graph) {
     free_trace(trace);
     trace = next;
   }
+  for (TextBlock *block = graph->text_blocks; block;) {
+    TextBlock *next = block->next;
+    delete block;
+    block = next;
+  }
   delete graph;
 }
 

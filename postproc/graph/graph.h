@@ -1,7 +1,7 @@
 // The graph of one graph window: two axes with their ranges, grids, titles and tick-label
 // formats, the traces, and the geometry of the drawing in logical units.
 //
-// A Graph owns its traces, its title strings and, through each trace, the trace's value
+// A Graph owns its traces, its text blocks, its title strings and, through each trace, the trace's value
 // arrays (allocated with new[]), its expressions and its legend label record. Records start
 // zero-filled apart from the defaults set by create_graph and add_trace. Invariants: both
 // value arrays of a trace hold point_count values; the trace list always starts with a
@@ -13,6 +13,7 @@
 
 #include "../base/logical_font.h"
 #include "../base/ui.h"
+#include "text_block.h"
 
 struct Expression;
 
@@ -140,6 +141,7 @@ struct Graph {
   int margin_measure;                   // round_half_away(0.8 * character height)
   double line_width_factor;             // max(character height / 40, 1.0)
   int margin;                           // 1 in window view, the margin measure in page view
+  TextBlock *text_blocks;               // the first, in the order made; owned
 };
 
 // The preferences a new graph and its traces take their fonts, digits and tics from.
@@ -159,7 +161,7 @@ void set_character_height(Graph *graph, int character_height);
 Graph *create_graph(WindowHandle owner, const std::string &x_title, const std::string &x_unit,
                     const std::string &y_unit, int x_base, int y_base,
                     const GraphPreferences &preferences);
-// Frees the traces (arrays, expressions, labels), the titles and the record.
+// Frees the traces (arrays, expressions, labels), the text blocks, the titles and the record.
 void destroy_graph(Graph *graph);
 
 // Appends a trace that takes ownership of both arrays (new[]) and returns it; none when memory
