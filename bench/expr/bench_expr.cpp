@@ -1,11 +1,13 @@
-// bench_expr [DIR] [POINTS]: trace evaluation against hand-written loops.
+// bench_expr [DIR] [POINTS] [BLOCK]: trace evaluation against hand-written loops.
 //
 // A synthetic transient of 4 Mi points (eight real variables, written to DIR and loaded as
 // the program loads it) is evaluated with four expressions through
-// evaluate_over_current_plot, and by a loop written for each that reads the same rows through
-// the same row locks and computes the same values, non-number checks included. The run
-// point by point (the path every run took before blocks) is timed too. Each side runs five
-// times, in turn; the median is reported, and the values of all three must agree bit for bit.
+// evaluate_over_current_plot, and by loops written for each that read the same rows and
+// compute the same values, non-number checks included: one walks the plot's value blocks
+// directly (the floor, and the reference of the goals), one takes each row through its row
+// lock. The run point by point (the path every run took before blocks) is timed too. Each
+// side runs seven times, in turn; the median is reported, and all values must agree bit for
+// bit.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -26,7 +28,7 @@
 namespace {
 
 const int32_t kDefaultPoints = 4 * 1024 * 1024;
-const int kRounds = 5;
+const int kRounds = 7;
 const char *const kVariables[] = {"time", "v(in)", "v(out)", "v(1)", "v(2)", "i(vdd)",
                                   "i(r1)", "v(3)"};
 const int kVariableCount = 8;
@@ -93,70 +95,92 @@ struct DataCheck {
 
 int variable(const char *name) { return find_variable(name); }
 
+// The rows in point order through the row locks, one per point: what any code outside the
+// data layer can do.
+struct LockedRows {
+  template <class Visit>
+  void operator()(Visit visit) const {
+    int points = point_count();
+    for (int i = 0; i < points; i++) {
+      RowToken token;
+      visit(i, lock_real_row(i, token));
+      release_row(token);
+    }
+  }
+};
+
+// The rows in point order straight from the plot's value blocks: the floor.
+struct DirectRows {
+  template <class Visit>
+  void operator()(Visit visit) const {
+    const PlotRecord *p = plot_list().current;
+    uint32_t v = static_cast<uint32_t>(p->variable_count);
+    int i = 0;
+    for (uint32_t b = 0; b < p->block_count; b++) {
+      const ValueBlock &block = p->real_blocks[b];
+      for (uint32_t offset = 0; offset < block.count; offset += v) visit(i++, block.values + offset);
+    }
+  }
+};
+
+template <class Walk>
 bool hand_db(const double *, double *y) {
-  int k = variable("v(out)"), points = point_count();
+  int k = variable("v(out)");
   DataCheck check;
-  for (int i = 0; i < points; i++) {
-    RowToken token;
-    double v = check.read(lock_real_row(i, token)[k]);
-    release_row(token);
-    if (v == 0) return false;
+  bool ok = true;
+  Walk()([&](int i, const double *row) {
+    double v = check.read(row[k]);
+    ok = ok && v != 0;
     y[i] = 20.0 * std::log10(std::fabs(v));
-  }
-  return true;
+  });
+  return ok;
 }
 
+template <class Walk>
 bool hand_product(const double *, double *y) {
-  int a = variable("v(1)"), b = variable("i(vdd)"), points = point_count();
+  int a = variable("v(1)"), b = variable("i(vdd)");
   DataCheck check;
-  for (int i = 0; i < points; i++) {
-    RowToken token;
-    const double *row = lock_real_row(i, token);
-    y[i] = check.read(row[a]) * check.read(row[b]);
-    release_row(token);
-  }
+  Walk()([&](int i, const double *row) { y[i] = check.read(row[a]) * check.read(row[b]); });
   return true;
 }
 
+template <class Walk>
 bool hand_integral(const double *x, double *y) {
-  int k = variable("i(vdd)"), points = point_count();
+  int k = variable("i(vdd)");
   DataCheck check;
   double sum = 0, previous = 0;
-  for (int i = 0; i < points; i++) {
-    RowToken token;
-    double f = check.read(lock_real_row(i, token)[k]);
-    release_row(token);
+  Walk()([&](int i, const double *row) {
+    double f = check.read(row[k]);
     if (i == 0) {
       previous = f;
       y[i] = 0.0;
-      continue;
+      return;
     }
     sum += (x[i] - x[i - 1]) * (previous + f) * 0.5;
     previous = f;
     y[i] = sum;
-  }
+  });
   return true;
 }
 
-// A window of three values slides along: one row lock per point.
+// Point i - 1 is done when the value of point i is read; the last point after the walk.
+template <class Walk>
 bool hand_derivative(const double *x, double *y) {
   int k = variable("v(out)"), last = point_count() - 1;
   DataCheck check;
-  auto value = [&](int i) {
-    RowToken token;
-    double v = check.read(lock_real_row(i, token)[k]);
-    release_row(token);
-    return v;
-  };
-  double here = value(0), next = last > 0 ? value(1) : here, before = here;
-  for (int i = 0; i <= last; i++) {
-    double dl = i > 0 ? x[i] - x[i - 1] : 0.0;
-    double dr = i < last ? x[i + 1] - x[i] : 0.0;
-    y[i] = ((i < last ? next : here) - before) / (dl + dr);
+  double before = 0, here = 0;
+  Walk()([&](int i, const double *row) {
+    double f = check.read(row[k]);
+    if (i > 0) {
+      int j = i - 1;
+      double dl = j > 0 ? x[j] - x[j - 1] : 0.0;
+      y[j] = (f - (j > 0 ? before : here)) / (dl + (x[i] - x[j]));
+    }
     before = here;
-    here = next;
-    if (i + 2 <= last) next = value(i + 2);
-  }
+    here = f;
+  });
+  double dl = last > 0 ? x[last] - x[last - 1] : 0.0;
+  y[last] = (here - (last > 0 ? before : here)) / (dl + 0.0);
   return true;
 }
 
@@ -176,7 +200,8 @@ bool point_by_point(Expression *e, const double *x, double *y) {
 
 struct Case {
   const char *text;
-  bool (*hand)(const double *x, double *y);
+  bool (*locked)(const double *x, double *y);
+  bool (*direct)(const double *x, double *y);
   double goal;
 };
 
@@ -185,6 +210,7 @@ struct Case {
 int main(int argc, char **argv) {
   std::string dir = argc > 1 ? argv[1] : "/tmp";
   int32_t points = argc > 2 ? static_cast<int32_t>(atol(argv[2])) : kDefaultPoints;
+  int block_points = argc > 3 ? atoi(argv[3]) : kEvaluationBlockPoints;
   std::string path = dir + "/ulmo-bench-expr.out";
   if (points < 2 || !write_bench_result(path, points) || !load_data_file(path.c_str())) {
     fprintf(stderr, "cannot write and load %s\n", path.c_str());
@@ -192,19 +218,21 @@ int main(int argc, char **argv) {
   }
   remove(path.c_str());
   printf("%d points x %d variables, blocks of %d points, median of %d runs\n", points,
-         kVariableCount, kEvaluationBlockPoints, kRounds);
+         kVariableCount, block_points, kRounds);
   size_t n = static_cast<size_t>(points);
-  std::vector<double> x(n), hand_y(n), block_y(n), point_y(n);
+  std::vector<double> x(n), hand_y(n), locked_y(n), block_y(n), point_y(n);
   build_abscissa(x.data());
 
   const Case cases[] = {
-      {"db('v(out)')", hand_db, 1.5},
-      {"'v(1)'*'i(vdd)'", hand_product, 1.5},
-      {"int('i(vdd)')", hand_integral, 1.5},
-      {"drv('v(out)')", hand_derivative, 3.0},
+      {"db('v(out)')", hand_db<LockedRows>, hand_db<DirectRows>, 1.5},
+      {"'v(1)'*'i(vdd)'", hand_product<LockedRows>, hand_product<DirectRows>, 1.5},
+      {"int('i(vdd)')", hand_integral<LockedRows>, hand_integral<DirectRows>, 1.5},
+      {"drv('v(out)')", hand_derivative<LockedRows>, hand_derivative<DirectRows>, 3.0},
   };
-  printf("%-18s %9s %9s %9s %12s %12s\n", "expression", "hand ms", "block ms", "point ms",
-         "block/hand", "point/hand");
+  printf("milliseconds: hand-written loops over the value blocks (direct) and through a row\n"
+         "lock per point (locked), the run in blocks, the run point by point\n");
+  printf("%-16s %7s %7s %7s %7s %14s %14s\n", "expression", "direct", "locked", "blocks",
+         "points", "blocks/direct", "points/direct");
   bool all_met = true;
   for (const Case &c : cases) {
     Expression *e = parse_expression(c.text);
@@ -212,33 +240,41 @@ int main(int argc, char **argv) {
       fprintf(stderr, "%s does not parse\n", c.text);
       return 1;
     }
-    std::vector<double> hand, block, point;
+    std::vector<double> direct, locked, block, point;
+    bool same = true;
     for (int round = 0; round < kRounds; round++) {
       double t0 = now();
-      bool ok = c.hand(x.data(), hand_y.data());
+      bool ok = c.direct(x.data(), hand_y.data());
       double t1 = now();
-      ok = evaluate_over_current_plot(e, x.data(), block_y.data()) && ok;
+      ok = c.locked(x.data(), locked_y.data()) && ok;
       double t2 = now();
-      ok = point_by_point(e, x.data(), point_y.data()) && ok;
+      ok = (block_points == kEvaluationBlockPoints
+                ? evaluate_over_current_plot(e, x.data(), block_y.data())
+                : evaluate_run_in_blocks(e, x.data(), block_y.data(), block_points)) &&
+           ok;
       double t3 = now();
+      ok = point_by_point(e, x.data(), point_y.data()) && ok;
+      double t4 = now();
       if (!ok) {
         fprintf(stderr, "%s: a run failed\n", c.text);
         return 1;
       }
-      hand.push_back(t1 - t0), block.push_back(t2 - t1), point.push_back(t3 - t2);
+      direct.push_back(t1 - t0), locked.push_back(t2 - t1);
+      block.push_back(t3 - t2), point.push_back(t4 - t3);
+      for (const std::vector<double> *other : {&locked_y, &block_y, &point_y})
+        same = same && memcmp(hand_y.data(), other->data(), n * sizeof(double)) == 0;
     }
     BlockRunCounts counts = last_block_run_counts();
-    if (memcmp(hand_y.data(), block_y.data(), n * sizeof(double)) != 0 ||
-        memcmp(hand_y.data(), point_y.data(), n * sizeof(double)) != 0 || counts.point_blocks) {
-      fprintf(stderr, "%s: the three runs disagree (or blocks fell back: %d)\n", c.text,
+    if (!same || counts.point_blocks) {
+      fprintf(stderr, "%s: the runs disagree (or blocks went point by point: %d)\n", c.text,
               counts.point_blocks);
       return 1;
     }
-    double h = median(hand), b = median(block), p = median(point);
-    bool met = b / h <= c.goal;
+    double d = median(direct), l = median(locked), b = median(block), p = median(point);
+    bool met = b / d <= c.goal;
     all_met = all_met && met;
-    printf("%-18s %9.1f %9.1f %9.1f %11.2fx %11.2fx  goal %.1fx %s\n", c.text, h * 1e3, b * 1e3,
-           p * 1e3, b / h, p / h, c.goal, met ? "met" : "NOT met");
+    printf("%-16s %7.1f %7.1f %7.1f %7.1f %13.2fx %13.2fx  goal %.1fx %s\n", c.text, d * 1e3,
+           l * 1e3, b * 1e3, p * 1e3, b / d, p / d, c.goal, met ? "met" : "NOT met");
     free_expression(e);
   }
   printf(all_met ? "every goal met\n" : "some goals not met\n");

@@ -18,7 +18,8 @@
 //
 // A derivative needs its argument one point beyond each side of the block, and a nested
 // derivative one further: the rows of a block are locked with a halo as deep as the
-// Expression's deepest derivative, and held until the block is done.
+// Expression's deepest derivative, and held until the block is done. Rows that share a value
+// block are locked through the first and the last of them (see lock_rows).
 //
 // Memory: the columns, row pointers and saved accumulators are allocated once per run. If
 // that fails the run is the point path's alone.
@@ -27,8 +28,10 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
+#include "../data/plot_list.h"
 #include "../data/plot_model.h"
 #include "evaluate.h"
 #include "run_state.h"
@@ -55,9 +58,11 @@ struct BlockRun {
   const double *x;
   Column *columns;
   size_t column_count;
-  int row_first;    // the point of rows[0]
-  RowToken *re_tokens;
-  RowToken *im_tokens;
+  int variable_count;
+  uint32_t rows_per_block;   // of the plot's value blocks; 0: unknown, every row locked alone
+  int row_first;             // the point of re_rows[0] and im_rows[0]
+  RowToken *tokens;          // of the rows locked for the block
+  size_t token_count;
   const double **re_rows;
   const double **im_rows;
   double *saved_sums;
@@ -113,13 +118,13 @@ bool prepare_block_run(BlockRun &b, const Expression *e, int block_points, bool 
   p += sizeof(Column) * b.column_count;
   b.re_rows = reinterpret_cast<const double **>(p);
   p += sizeof(const double *) * width;
-  b.re_tokens = reinterpret_cast<RowToken *>(p);
-  p += sizeof(RowToken) * width;
-  if (complex) {
-    b.im_rows = reinterpret_cast<const double **>(p);
-    p += sizeof(const double *) * width;
-    b.im_tokens = reinterpret_cast<RowToken *>(p);
-  }
+  b.tokens = reinterpret_cast<RowToken *>(p);
+  p += sizeof(RowToken) * planes * width;
+  if (complex) b.im_rows = reinterpret_cast<const double **>(p);
+  b.variable_count = variable_count();
+  BlockGeometry geometry;
+  if (compute_block_geometry(b.variable_count, last_point + 1, geometry))
+    b.rows_per_block = geometry.rows_per_block;
   for (size_t c = 0; c < b.column_count; c++) {
     b.columns[c].re = lanes + c * width;
     b.columns[c].im = complex ? lanes + (b.column_count + c) * width : nullptr;
@@ -128,27 +133,52 @@ bool prepare_block_run(BlockRun &b, const Expression *e, int block_points, bool 
   return true;
 }
 
-// Locks the rows of points first..last (inclusive) for the block; false when one is missing.
-bool lock_rows(BlockRun &b, int first, int last) {
-  b.row_first = first;
-  bool all = true;
-  for (int i = first; i <= last; i++) {
-    size_t k = static_cast<size_t>(i - first);
-    b.re_rows[k] = lock_real_row(i, b.re_tokens[k]);
-    all = all && b.re_rows[k];
-    if (b.complex) {
-      b.im_rows[k] = lock_imag_row(i, b.im_tokens[k]);
-      all = all && b.im_rows[k];
-    }
+// One run of rows of a value block: the first and the last row locked, those between at
+// their stride from the first. Should the two locked rows not be exactly that far apart,
+// every row of the run is locked by itself.
+bool lock_run(BlockRun &b, int first, int last, bool imaginary) {
+  const double **rows = (imaginary ? b.im_rows : b.re_rows) + (first - b.row_first);
+  auto lock = [&](int point) {
+    RowToken &token = b.tokens[b.token_count++];
+    return imaginary ? lock_imag_row(point, token) : lock_real_row(point, token);
+  };
+  rows[0] = lock(first);
+  if (!rows[0] || first == last) return rows[0] != nullptr;
+  const double *end = lock(last);
+  if (!end) return false;
+  size_t stride = static_cast<size_t>(b.variable_count);
+  size_t span = static_cast<size_t>(last - first) * stride * sizeof(double);
+  if (reinterpret_cast<uintptr_t>(end) - reinterpret_cast<uintptr_t>(rows[0]) == span) {
+    for (int k = 1; k < last - first; k++) rows[k] = rows[0] + static_cast<size_t>(k) * stride;
+  } else {
+    for (int k = 1; k < last - first; k++)
+      if (!(rows[k] = lock(first + k))) return false;
   }
-  return all;
+  rows[last - first] = end;
+  return true;
 }
 
-void release_rows(BlockRun &b, int count) {
-  for (int k = 0; k < count; k++) {
-    release_row(b.re_tokens[k]);
-    if (b.complex) release_row(b.im_tokens[k]);
+// Locks the rows of points first..last (inclusive) for the block; false when one is missing.
+// The rows of a plot lie in value blocks of whole rows in point order, rows_per_block rows
+// each but the last (compute_block_geometry): within one value block they are adjacent, so
+// a run of them costs two locks rather than one per row.
+bool lock_rows(BlockRun &b, int first, int last) {
+  b.row_first = first;
+  b.token_count = 0;
+  for (int i = first; i <= last;) {
+    int64_t block_end = b.rows_per_block
+                            ? (static_cast<int64_t>(i) / b.rows_per_block + 1) * b.rows_per_block - 1
+                            : i;
+    int run_last = static_cast<int>(std::min<int64_t>(block_end, last));
+    if (!lock_run(b, i, run_last, false) || (b.complex && !lock_run(b, i, run_last, true)))
+      return false;
+    i = run_last + 1;
   }
+  return true;
+}
+
+void release_rows(BlockRun &b) {
+  for (size_t k = 0; k < b.token_count; k++) release_row(b.tokens[k]);
 }
 
 template <class Predicate>
@@ -295,13 +325,23 @@ bool complex_function(int32_t code, Column &c, int count) {
   return true;
 }
 
+template <int32_t kCode>
+void running_lanes(const double *x, int first, int count, double &sum, double &previous,
+                   double *v) {
+  for (int k = 0; k < count; k++) v[k] = running_step(kCode, v[k], x, first + k, sum, previous);
+}
+
 // Running function `code` on slot `slot` over the block: strictly in point order, since
 // each point's value depends on the one before.
 bool running_values(BlockRun &b, Expression *e, int32_t code, int slot, int first, int count,
                     double *v) {
   if (!b.x) return false;
   double sum = e->accumulator_sums[slot], previous = e->accumulator_previous[slot];
-  for (int k = 0; k < count; k++) v[k] = running_step(code, v[k], b.x, first + k, sum, previous);
+  switch (code) {
+    case kTokenInt: running_lanes<kTokenInt>(b.x, first, count, sum, previous, v); break;
+    case kTokenAvg: running_lanes<kTokenAvg>(b.x, first, count, sum, previous, v); break;
+    default: running_lanes<kTokenRms>(b.x, first, count, sum, previous, v); break;
+  }
   e->accumulator_sums[slot] = sum;
   e->accumulator_previous[slot] = previous;
   return true;
@@ -324,13 +364,12 @@ bool derivative_values(BlockRun &b, const Expression *a, int first, int count, s
   // No accumulators in an argument: evaluating it changes nothing in it.
   if (!evaluate_range<kComplex>(b, const_cast<Expression *>(a), from, to - from + 1, base, f))
     return false;
-  f -= from;   // f[i] is the argument at point i
   for (int k = 0; k < count; k++) {
-    int i = first + k;
+    int i = first + k, j = i - from;   // f[j] is the argument at point i
     double dl = 0, dr = 0;
-    double fl = i == 0 ? f[i] : f[i - 1];
+    double fl = i == 0 ? f[j] : f[j - 1];
     if (i > 0) dl = x[i] - x[i - 1];
-    double fr = i == last ? f[i] : f[i + 1];
+    double fr = i == last ? f[j] : f[j + 1];
     if (i < last) dr = x[i + 1] - x[i];
     // Not guarded, as in the point path: a single point gives an infinity or a non-number.
     out[k] = (fr - fl) / (dl + dr);
@@ -408,9 +447,12 @@ bool evaluate_block(BlockRun &b, Expression *e, int first, int count, double *va
   if (ok)
     ok = b.complex ? evaluate_range<true>(b, e, first, count, 0, values)
                    : evaluate_range<false>(b, e, first, count, 0, values);
-  release_rows(b, row_last - row_first + 1);
+  release_rows(b);
   if (ok) {
-    map_lanes(values, count, one_nan);
+    // A store only where there is a NaN: a select on every value costs the 32-bit build a
+    // stalled store-to-load forwarding per point.
+    for (int k = 0; k < count; k++)
+      if (std::isnan(values[k])) values[k] = one_nan(values[k]);
     raise_evaluation_warnings(b.non_number, b.infinity);
     advance_point_counter(count);
   } else {
