@@ -12,6 +12,10 @@
 // Expression that fails the check fails every point of its run with the internal-error
 // message instead of reading out of bounds.
 //
+// Whole runs over the current plot (evaluate_over_current_plot) evaluate blocks of points at
+// once (evaluate_block.cpp) and come back here for any block where a point may fail, so the
+// failing point, its message and the warning flags are always this path's.
+//
 // Running functions use the run's point counter and the accumulator slot of their position
 // (counted in postfix order within one evaluation). The derivative evaluates its argument at
 // the neighbouring points with their own value rows; those evaluations do not advance the

@@ -349,6 +349,75 @@ TEST_F(BlockEvaluation, ComplexPlots) {
   EXPECT_EQ(r.values[33], bits(kNan));
 }
 
+// A wide plot: ten rows per value block, so that the rows of a block of points and of its
+// derivative halo come from several value blocks.
+SamplePlot wide_plot(int variables, int points, bool complex) {
+  std::vector<SampleVariable> names;
+  for (int v = 0; v < variables; v++) names.push_back({"w" + std::to_string(v), v ? kVoltage : kTime});
+  std::vector<double> re, im;
+  for (int i = 0; i < points; i++)
+    for (int v = 0; v < variables; v++) {
+      re.push_back(v ? std::sin(i * 0.37 + v) : i * 0.25);
+      if (complex) im.push_back(v ? std::cos(i * 0.21 - v) : 0.0);
+    }
+  return make_plot(names, re, im);
+}
+
+const char *const kWideExpressions[] = {
+    "'w3276'", "'w1'*'w3275'", "drv('w3000')", "drv(drv('w2'*'w3276'))", "int('w3276')",
+    "avg('w5')+rms('w3276')", "db('w3276')", "phase('w3276')", "1/'w7'"};
+
+
+TEST_F(BlockEvaluation, RowsFromManyValueBlocks) {
+  for (bool complex : {false, true}) {
+    load(wide_plot(3277, 57, complex));   // 32768 / 3277: 9 rows per value block
+    for (const char *text : kWideExpressions)
+      for (int block : {1, 7, 9, 10, 512}) expect_same(text, block);
+  }
+  load(wide_plot(33000, 5, false));   // wider than a value block: a block per row
+  for (const char *text : {"'w32999'*'w1'", "drv('w32999')", "int('w32999')"})
+    for (int block : {1, 2, 512}) expect_same(text, block);
+}
+
+// Cuts the current plot's values into separate blocks of `rows` rows each.
+void recut_value_blocks(uint32_t rows) {
+  PlotRecord *p = plot_list().current;
+  uint32_t width = rows * static_cast<uint32_t>(p->variable_count);
+  uint32_t total = static_cast<uint32_t>(p->point_count * p->variable_count);
+  uint32_t count = (total + width - 1) / width;
+  for (ValueBlock **blocks : {&p->real_blocks, &p->imag_blocks}) {
+    if (!*blocks) continue;
+    std::vector<double> all;
+    for (uint32_t b = 0; b < p->block_count; b++)
+      all.insert(all.end(), (*blocks)[b].values, (*blocks)[b].values + (*blocks)[b].count);
+    for (uint32_t b = 0; b < p->block_count; b++) free((*blocks)[b].values);
+    free(*blocks);
+    *blocks = static_cast<ValueBlock *>(calloc(count, sizeof(ValueBlock)));
+    for (uint32_t b = 0; b < count; b++) {
+      ValueBlock &block = (*blocks)[b];
+      block.count = std::min(width, total - b * width);
+      block.values = static_cast<double *>(malloc(block.count * sizeof(double)));
+      std::copy(all.begin() + b * width, all.begin() + b * width + block.count, block.values);
+    }
+  }
+  p->values_per_block = width;
+  p->block_count = count;
+}
+
+// Blocks other than the reader cuts them still read right: the rows between two locked ones
+// are taken by their stride only when the two lie exactly that far apart.
+TEST_F(BlockEvaluation, ValueBlocksOfAnotherSize) {
+  for (bool complex : {false, true}) {
+    load(wide_plot(3, 30, complex));
+    recut_value_blocks(4);
+    for (const char *text : {"'w2'", "drv('w1'*'w2')", "int('w2')", "phase('w1')"})
+      for (int block : {1, 3, 4, 5, 512}) expect_same(text, block);
+    RunOutcome r = run("'w2'", 512);
+    ASSERT_EQ(r.values.size(), 30u);
+    EXPECT_EQ(r.values[29], bits(std::sin(29 * 0.37 + 2)));
+  }
+}
+
 TEST_F(BlockEvaluation, EveryNotANumberResultIsTheSameNan) {
   const uint64_t quiet_nan = bits(std::numeric_limits<double>::quiet_NaN());
   load(make_plot({{"t", kTime}, {"y", kVoltage}}, {0, 5}));
