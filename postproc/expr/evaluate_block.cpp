@@ -40,6 +40,8 @@ namespace {
 
 // Beyond this derivative nesting the halo costs more than it saves; finalize allows 8.
 const int kMaxHalo = 16;
+// The columns of one run: a few MiB, so that a block's columns stay in the cache.
+const size_t kMaxColumnBytes = 4 << 20;
 
 BlockRunCounts counts = {0, 0};
 
@@ -93,14 +95,17 @@ bool prepare_block_run(BlockRun &b, const Expression *e, int block_points, bool 
   b = BlockRun{};
   b.halo = derivative_depth(e);
   if (b.halo > kMaxHalo) return false;
-  b.block_points = block_points;
-  b.width = block_points + 2 * b.halo;
+  b.column_count = total_tokens(e) + 1;
+  size_t planes = complex ? 2 : 1;
+  // A long Expression gets shorter blocks, so that its columns stay within kMaxColumnBytes.
+  size_t most_lanes = kMaxColumnBytes / (b.column_count * planes * sizeof(double));
+  if (most_lanes < static_cast<size_t>(2 * b.halo + 1)) return false;
+  b.block_points = static_cast<int>(std::min<size_t>(block_points, most_lanes - 2 * b.halo));
+  b.width = b.block_points + 2 * b.halo;
   b.last_point = last_point;
   b.complex = complex;
   b.x = x;
-  b.column_count = total_tokens(e) + 1;
   size_t width = static_cast<size_t>(b.width);
-  size_t planes = complex ? 2 : 1;
   size_t accumulators = static_cast<size_t>(e->accumulator_count);
   size_t bytes = sizeof(Column) * b.column_count +
                  planes * width * (sizeof(RowToken) + sizeof(const double *)) +
@@ -491,10 +496,12 @@ bool evaluate_run_in_blocks(Expression *e, const double *abscissa, double *value
   bool real = is_real_plot();
   reset_evaluation(e, points - 1, variable_count());
   counts = {0, 0};
-  block_points = std::max(block_points, 1);
+  // No block needs more lanes than the plot has points.
+  block_points = std::max(std::min(block_points, points), 1);
   BlockRun b{};
   bool whole = current_run().usable &&
                prepare_block_run(b, e, block_points, !real, abscissa, points - 1);
+  if (whole) block_points = b.block_points;
   bool ok = true;
   for (int first = 0, count = 0; first < points && ok; first += count) {
     count = std::min(block_points, points - first);

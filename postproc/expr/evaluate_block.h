@@ -7,9 +7,10 @@
 // spread over many points, small enough that a block's columns stay in the cache.
 const int kEvaluationBlockPoints = 512;
 
-// The run evaluate_over_current_plot makes, with blocks of `block_points` (at least 1)
-// points: the same values, failing point, messages and warnings as evaluating every point
-// in turn with evaluate_real_point or evaluate_complex_point.
+// The run evaluate_over_current_plot makes, with blocks of at most `block_points` points
+// (fewer for an Expression of very many tokens): the same values, failing point, messages
+// and warnings as evaluating every point in turn with evaluate_real_point or
+// evaluate_complex_point.
 bool evaluate_run_in_blocks(Expression *expression, const double *abscissa, double *values,
                             int block_points);
 

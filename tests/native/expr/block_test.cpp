@@ -418,6 +418,20 @@ TEST_F(BlockEvaluation, ValueBlocksOfAnotherSize) {
   }
 }
 
+TEST_F(BlockEvaluation, ALongExpressionGetsShorterBlocks) {
+  std::vector<double> rows;
+  for (int i = 0; i < 1000; i++) rows.insert(rows.end(), {i * 1.0, std::sin(i * 0.1)});
+  load(make_plot({{"t", kTime}, {"y", kVoltage}}, rows));
+  std::string text = "'y'";
+  for (int i = 1; i < 2000; i++) text += i % 2 ? "+'y'*2" : "-'t'";
+  RunOutcome r = expect_same(text);
+  EXPECT_TRUE(r.ok);
+  // 5999 tokens: 4 MiB of columns hold 87 points of each.
+  BlockRunCounts counts = last_block_run_counts();
+  EXPECT_EQ(counts.whole_blocks, 12);
+  EXPECT_EQ(counts.point_blocks, 0);
+}
+
 TEST_F(BlockEvaluation, EveryNotANumberResultIsTheSameNan) {
   const uint64_t quiet_nan = bits(std::numeric_limits<double>::quiet_NaN());
   load(make_plot({{"t", kTime}, {"y", kVoltage}}, {0, 5}));
