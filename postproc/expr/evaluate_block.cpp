@@ -171,9 +171,8 @@ bool lock_rows(BlockRun &b, int first, int last) {
   b.row_first = first;
   b.token_count = 0;
   for (int i = first; i <= last;) {
-    int64_t block_end = b.rows_per_block
-                            ? (static_cast<int64_t>(i) / b.rows_per_block + 1) * b.rows_per_block - 1
-                            : i;
+    int64_t rows = b.rows_per_block;
+    int64_t block_end = rows ? (i / rows + 1) * rows - 1 : i;
     int run_last = static_cast<int>(std::min<int64_t>(block_end, last));
     if (!lock_run(b, i, run_last, false) || (b.complex && !lock_run(b, i, run_last, true)))
       return false;

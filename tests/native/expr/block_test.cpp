@@ -82,8 +82,8 @@ class BlockEvaluation : public ExprTest {
     for (const ShownMessage &m : shown_messages()) out.messages.push_back(m.text);
     out.non_number = non_number_seen();
     out.infinity = infinity_seen();
-    for (int32_t k = 0; k < e->accumulator_count; k++) out.accumulators.push_back(bits(e->accumulator_sums[k]));
-    for (int32_t k = 0; k < e->accumulator_count; k++) out.accumulators.push_back(bits(e->accumulator_previous[k]));
+    for (const double *slots : {e->accumulator_sums, e->accumulator_previous})
+      for (int32_t k = 0; k < e->accumulator_count; k++) out.accumulators.push_back(bits(slots[k]));
     free_expression(e);
     return out;
   }
@@ -209,7 +209,8 @@ TEST_F(BlockEvaluation, BundledSamplesGiveWhatThePointPathGives) {
       plots_seen++;
       std::vector<std::string> v = variable_names();
       ASSERT_FALSE(v.empty());
-      std::string a = v[std::min<size_t>(1, v.size() - 1)], b = v[std::min<size_t>(2, v.size() - 1)];
+      std::string a = v[std::min<size_t>(1, v.size() - 1)];
+      std::string b = v[std::min<size_t>(2, v.size() - 1)];
       for (const std::string &text : chosen_expressions(a, b, v[0])) {
         expect_same(text);
         expect_same(text, 7);
@@ -271,7 +272,8 @@ TEST_F(BlockEvaluation, FailuresAtBlockBoundaries) {
   const int points = 40;
   for (int failing : {0, 1, 6, 7, 8, 13, 14, 15, 39}) {
     std::vector<double> rows;
-    for (int i = 0; i < points; i++) rows.insert(rows.end(), {i * 0.5, i == failing ? 0.0 : i + 1.0});
+    for (int i = 0; i < points; i++)
+      rows.insert(rows.end(), {i * 0.5, i == failing ? 0.0 : i + 1.0});
     load(make_plot({{"t", kTime}, {"y", kVoltage}}, rows));
     for (int block : {1, 6, 7, 8, 39, 40, 41}) {
       for (const char *text : {"1/'y'", "db('y')", "log('y')", "int('t')/'y'", "drv(1/'y')",
@@ -349,11 +351,12 @@ TEST_F(BlockEvaluation, ComplexPlots) {
   EXPECT_EQ(r.values[33], bits(kNan));
 }
 
-// A wide plot: ten rows per value block, so that the rows of a block of points and of its
-// derivative halo come from several value blocks.
+// `variables` variables w0 (time), w1, ...: wide enough, and the rows of a block of points
+// and of its derivative halo come from several value blocks.
 SamplePlot wide_plot(int variables, int points, bool complex) {
   std::vector<SampleVariable> names;
-  for (int v = 0; v < variables; v++) names.push_back({"w" + std::to_string(v), v ? kVoltage : kTime});
+  for (int v = 0; v < variables; v++)
+    names.push_back({"w" + std::to_string(v), v ? kVoltage : kTime});
   std::vector<double> re, im;
   for (int i = 0; i < points; i++)
     for (int v = 0; v < variables; v++) {
@@ -437,7 +440,8 @@ TEST_F(BlockEvaluation, EveryNotANumberResultIsTheSameNan) {
   load(make_plot({{"t", kTime}, {"y", kVoltage}}, {0, 5}));
   // 0/0 gives the negative default NaN of the processor; fabs makes it positive; their
   // product is one or the other as the compiler orders the operands.
-  for (const char *text : {"drv('y')", "rms(drv('y'))*avg(drv('y'))", "avg(drv('y'))*rms(drv('y'))"}) {
+  for (const char *text :
+       {"drv('y')", "rms(drv('y'))*avg(drv('y'))", "avg(drv('y'))*rms(drv('y'))"}) {
     RunOutcome r = expect_same(text, 1);
     ASSERT_EQ(r.values.size(), 1u) << text;
     EXPECT_EQ(r.values[0], quiet_nan) << text;
