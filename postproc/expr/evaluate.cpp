@@ -12,6 +12,10 @@
 // Expression that fails the check fails every point of its run with the internal-error
 // message instead of reading out of bounds.
 //
+// Whole runs over the current plot (evaluate_over_current_plot) evaluate blocks of points at
+// once (evaluate_block.cpp) and come back here for any block where a point may fail, so the
+// failing point, its message and the warning flags are always this path's.
+//
 // Running functions use the run's point counter and the accumulator slot of their position
 // (counted in postfix order within one evaluation). The derivative evaluates its argument at
 // the neighbouring points with their own value rows; those evaluations do not advance the
@@ -24,10 +28,10 @@
 #include "../base/messages.h"
 #include "../data/plot_model.h"
 #include "../resources/resource_ids.h"
+#include "run_state.h"
 
 namespace {
 
-const double kPi = 3.141592653589793;
 const int kStackMemoryCode = 705;   // out-of-memory termination: the value stack
 
 struct StackEntry {
@@ -112,30 +116,12 @@ template <bool kComplex>
 Outcome evaluate_at(Expression *e, int point, Rows rows, const double *x, size_t base,
                     double &result);
 
-// Running function `code` on slot `slot` at the run's point counter n.
+// Running function `code` on slot `slot` at the run's point counter.
 Outcome running_value(Expression *e, int32_t code, int slot, double f, const double *x,
                       double &result) {
   int n = run.point_counter;
   if (!x || n > run.last_point) return report(IDS_INTERNAL_ERROR);
-  double &sum = e->accumulator_sums[slot];
-  double &previous = e->accumulator_previous[slot];
-  double g = code == kTokenRms ? f * f : f;
-  // At the first point the integral is 0, the mean the value and the root mean square its
-  // magnitude (a root mean square is never negative).
-  if (n == 0) {
-    previous = g;
-    result = code == kTokenInt ? 0.0 : code == kTokenAvg ? f : std::fabs(f);
-    return kEvaluated;
-  }
-  sum += (x[n] - x[n - 1]) * (previous + g) * 0.5;
-  previous = g;
-  double span = x[n] - x[0];
-  switch (code) {
-    case kTokenInt: result = sum; break;
-    // Over a span of zero width the mean of the function is its value there.
-    case kTokenAvg: result = span != 0 ? sum / span : f; break;
-    default: result = span != 0 ? std::sqrt(sum / span) : std::fabs(f); break;
-  }
+  result = running_step(code, f, x, n, e->accumulator_sums[slot], e->accumulator_previous[slot]);
   return kEvaluated;
 }
 
@@ -218,16 +204,8 @@ Outcome real_function(int32_t code, double x, double &r) {
   }
 }
 
-// Phase in degrees in (-180, 180]: a negative zero imaginary part counts as zero, so that
-// (-1, -0) is 180 like (-1, 0).
-double phase_degrees(double re, double im) {
-  if (re == 0 && im == 0) return 0.0;
-  if (im == 0) im = 0.0;
-  return std::atan2(im, re) * 180.0 / kPi;
-}
-
 Outcome complex_function(int32_t code, double re, double im, double &r) {
-  double m = std::sqrt(re * re + im * im);
+  double m = magnitude(re, im);
   switch (code) {
     case kTokenDb:
       if (m == 0) return kFailedSilently;
@@ -355,7 +333,7 @@ EvaluationResult evaluate_point(Expression *e, Rows rows, const double *abscissa
   else
     r = evaluate_at<kComplex>(e, point, rows, abscissa, 0, value);
   run.point_counter++;
-  return {r == kEvaluated ? value : 0.0, r == kEvaluated};
+  return {r == kEvaluated ? one_nan(value) : 0.0, r == kEvaluated};
 }
 
 }  // namespace
@@ -405,4 +383,13 @@ void show_evaluation_warnings(WindowHandle owner) {
     show_message(owner, kMbIconExclamation | kMbOk, IDS_INFINITE_NUMBERS);
     run.infinity_seen = false;
   }
+}
+
+RunState current_run() { return {run.last_point, run.point_counter, run.usable}; }
+
+void advance_point_counter(int points) { run.point_counter += points; }
+
+void raise_evaluation_warnings(bool non_number, bool infinity) {
+  run.non_number_seen |= non_number;
+  run.infinity_seen |= infinity;
 }

@@ -39,6 +39,8 @@ void show_evaluation_warnings(WindowHandle owner);
 // x values of a new trace. `abscissa` holds point_count() values.
 void build_abscissa(double *abscissa);
 // One whole run over the current plot, as every caller makes it: reset, then every point in
-// order with its row(s) locked for the call. `values` holds point_count() values; false when
-// the run failed (its message, if any, has been shown; `values` is then not meaningful).
+// order. It gives exactly what calling evaluate_real_point or evaluate_complex_point for each
+// point with its row(s) locked would give, but evaluates blocks of points at once. `values`
+// holds point_count() values; false when the run failed (its message, if any, has been
+// shown; `values` is then not meaningful).
 bool evaluate_over_current_plot(Expression *expression, const double *abscissa, double *values);
