@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "cli_run.h"
 
 namespace {
@@ -18,7 +20,10 @@ namespace {
 using Texts = std::vector<std::string>;
 
 std::string sample(const std::string &name) { return std::string(ULMO_SAMPLES) + "/" + name; }
-std::string scratch(const std::string &name) { return ::testing::TempDir() + "render_" + name; }
+// Named after the process too: another checkout may run these tests at the same time.
+std::string scratch(const std::string &name) {
+  return ::testing::TempDir() + "render_" + std::to_string(getpid()) + "_" + name;
+}
 
 std::string read_file(const std::string &path) {
   std::ifstream in(path, std::ios::binary);
