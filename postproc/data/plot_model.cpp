@@ -118,3 +118,17 @@ const double *lock_imag_row(int point, RowToken &token) {
 }
 
 void release_row(RowToken &token) { token.values = nullptr; }
+
+int copy_real_column(int variable, double *out) {
+  const PlotRecord *p = current();
+  if (!valid_variable(p, variable)) return 0;
+  // Blocks hold whole rows in point order, so the variable's values lie a row's width apart.
+  const uint32_t width = static_cast<uint32_t>(p->variable_count);
+  int32_t point = 0;
+  for (uint32_t b = 0; b < p->block_count && point < p->point_count; b++) {
+    const ValueBlock &block = p->real_blocks[b];
+    for (uint32_t k = static_cast<uint32_t>(variable); k < block.count && point < p->point_count; k += width)
+      out[point++] = block.values[k];
+  }
+  return point;
+}

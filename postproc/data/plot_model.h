@@ -47,3 +47,7 @@ struct RowToken {
 const double *lock_real_row(int point, RowToken &token);
 const double *lock_imag_row(int point, RowToken &token);
 void release_row(RowToken &token);
+// The real parts of one variable at every point that has a row, into `out` (room for
+// point_count() values), without a lock per row; returns how many points were copied (0 when
+// there is no such variable).
+int copy_real_column(int variable, double *out);

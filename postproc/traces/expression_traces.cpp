@@ -29,16 +29,15 @@ bool add_expression_traces(Graph *graph, std::string &title,
   if (title.size() > kWindowTitleLimit) title.resize(kWindowTitleLimit);
   int count = point_count();
   size_t n = static_cast<size_t>(count);
-  std::vector<double> abscissa(n);
-  build_abscissa(abscissa.data());
   std::string x_name, x_unit_name;
   variable_info(0, x_name, x_unit_name);
 
   for (size_t i = 0; i < expressions.size(); i++) {
+    // The trace's own x values are the run's abscissa: no third array of a long plot.
     double *xs = new_value_array(n, kValueMemoryCode), *ys = new_value_array(n, kValueMemoryCode);
-    std::copy(abscissa.begin(), abscissa.end(), xs);
+    build_abscissa(xs);
     Trace *trace = nullptr;
-    if (evaluate_over_current_plot(expressions[i].get(), abscissa.data(), ys))
+    if (evaluate_over_current_plot(expressions[i].get(), xs, ys))
       trace = add_trace(graph, 0, 0, 0, 0, legends[i], count, current_plot_index(), xs, ys,
                         preferences);
     if (!trace) {
