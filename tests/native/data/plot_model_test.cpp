@@ -156,3 +156,36 @@ TEST(PlotModelEmpty, EveryQueryHasItsNothing) {
 }
 
 }  // namespace
+
+// A plot whose rows fill several value blocks (9 variables: 3640 rows a block): each
+// variable's column equals what locking every row gives, across the block edges.
+TEST(PlotColumns, CopyingAColumnEqualsLockingEveryRow) {
+  clear_plot_list();
+  SamplePlot p;
+  p.circuit_title = "Columns";
+  p.simulation_date = "Date";
+  p.plot_name = "Transient Analysis";
+  p.plot_kind = 1;
+  p.number_type = 4;
+  p.analysis_code = 4;
+  for (int v = 0; v < 9; v++) p.variables.push_back({"v" + std::to_string(v), 0});
+  p.point_count = 10000;
+  for (int i = 0; i < p.point_count * 9; i++) p.real.push_back(i * 0.5);
+  auto bytes = encode_result_file({p}, kSampleWide);
+  ASSERT_EQ(read_data_bytes(bytes.data(), bytes.size(), "C:\\sim\\wide.out", kLayoutWide), kReadOk);
+  std::vector<double> column(static_cast<size_t>(p.point_count));
+  for (int v : {0, 4, 8}) {
+    ASSERT_EQ(copy_real_column(v, column.data()), p.point_count);
+    for (int i = 0; i < p.point_count; i++) {
+      RowToken token;
+      const double *row = lock_real_row(i, token);
+      ASSERT_NE(row, nullptr);
+      ASSERT_EQ(column[static_cast<size_t>(i)], row[v]) << "variable " << v << " point " << i;
+      release_row(token);
+    }
+  }
+  EXPECT_EQ(copy_real_column(9, column.data()), 0);
+  EXPECT_EQ(copy_real_column(-1, column.data()), 0);
+  clear_plot_list();
+  EXPECT_EQ(copy_real_column(0, column.data()), 0);
+}
