@@ -107,6 +107,18 @@ void pick(HWND dialog, int index) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VARIABLE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+// A double click on an entry of the variable list, as the mouse makes it: press and release,
+// then the second press that the platform reports as a double click, and its release.
+void double_click(HWND dialog, int index) {
+  HWND list = GetDlgItem(dialog, IDC_VARIABLE_LIST);
+  const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  const LPARAM at = MAKELPARAM(5, index * height + height / 2);
+  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(list, WM_LBUTTONUP, 0, at);
+  PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
 // Texts of controls in the program's process are asked for by message: the platform keeps an
 // edit control's text where only its own process reads it. Wide, since the platform converts
 // wide texts between processes.
@@ -307,6 +319,58 @@ TEST_F(Traces, NewPlotOfAProductOnTheTransientSample) {
   for (int id : kComplexButtons) EXPECT_TRUE(enabled(add_plot, id)) << id;
   click(add_plot, IDCANCEL);
   EXPECT_TRUE(wait_until_destroyed(add_plot, kWait));
+}
+
+// A double click on a variable plots what the builder holds with it at once: after "*" the
+// product, after a function the function closed.
+TEST_F(Traces, DoubleClickOnAVariablePlotsAtOnce) {
+  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  HWND add_plot = open_add_plot();
+  ASSERT_NE(add_plot, nullptr);
+  pick(add_plot, 1);
+  click(add_plot, kTimes);
+  double_click(add_plot, 2);
+  ASSERT_TRUE(wait_until_destroyed(add_plot, kWait));
+  ASSERT_TRUE(graph_count_is(1));
+  HWND graph = graphs()[0];
+  ASSERT_TRUE(drawn(graph));
+  EXPECT_EQ(window_text(graph), "'v(in)'*'v(out)' ");
+  EXPECT_EQ(texts_of(legend_labels(graph)), std::vector<std::string>{"'v(in)'*'v(out)'"});
+
+  add_plot = open_add_plot();
+  ASSERT_NE(add_plot, nullptr);
+  click(add_plot, 817);   // sin(
+  double_click(add_plot, 2);
+  ASSERT_TRUE(wait_until_destroyed(add_plot, kWait));
+  ASSERT_TRUE(graph_count_is(2));
+  graph = active_child();
+  ASSERT_TRUE(drawn(graph));
+  EXPECT_EQ(window_text(graph), "sin('v(out)') ");
+  EXPECT_EQ(texts_of(legend_labels(graph)), std::vector<std::string>{"sin('v(out)')"});
+}
+
+// An expression that cannot be evaluated is told about; the window made for it stays, empty,
+// and the status bar shows the data file again.
+TEST_F(Traces, AFailedEvaluationIsToldAndLeavesAnEmptyWindow) {
+  const std::string path = sample("amplifier-transient.out");
+  ASSERT_NE(start_on(path), nullptr);
+  HWND add_plot = open_add_plot();
+  ASSERT_NE(add_plot, nullptr);
+  add_expression(add_plot, {2, 1}, 807);   // v(out)/v(in): v(in) is 0 at time 0
+  add_expression(add_plot, {2});           // not reached
+  click(add_plot, IDC_NEW_PLOT);
+  ASSERT_TRUE(wait_until_destroyed(add_plot, kWait));
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), "Divide by zero");
+  press_button(box, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(box, kWait));
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr);
+  ASSERT_EQ(graphs().size(), 1u);
+  EXPECT_EQ(window_text(graphs()[0]), "");
+  EXPECT_TRUE(legend_labels(graphs()[0]).empty());
+  EXPECT_EQ(window_text(status), "Data File: " + path);
 }
 
 // 2. Two expressions of different units in one window, then a third overlaid onto it.
@@ -527,6 +591,34 @@ TEST_F(Reload, AVanishedPlotIsToldAndAnotherChosen) {
   EXPECT_TRUE(no_box());
   EXPECT_TRUE(repainted_differently(graph, before));
   EXPECT_TRUE(screenshot(graph, "traces-reload-plot-gone.bmp"));
+}
+
+// A file that is no result file any more: the status bar says so, the graphs keep what they
+// show, and without data there is nothing to reload or add.
+TEST_F(Reload, AFileThatNoLongerReadsLeavesTheGraphsAsTheyWere) {
+  write("broken.out", {filter_transient(501)});
+  ASSERT_NE(start_on(scratch("broken.out")), nullptr);
+  HWND graph = new_plot_of({2});
+  ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(settled());
+  const ScreenImage before = capture_client(graph);
+  {
+    FILE *out = fopen(scratch_host("broken.out").c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    fputs("no plots in here", out);
+    fclose(out);
+  }
+  command(kReload);
+  EXPECT_TRUE(no_box());
+  EXPECT_EQ(window_text(status), "Not an Ulmo-Dizid Data File.");
+  ASSERT_EQ(graphs().size(), 1u);
+  EXPECT_EQ(window_text(graph), "'v(out)' ");
+  ASSERT_TRUE(drawn(graph));
+  EXPECT_TRUE(same_picture(capture_client(graph), before));
+  std::vector<MenuItemReport> menu = read_menu(frame);
+  EXPECT_TRUE(grayed(menu, kReload));
+  EXPECT_TRUE(grayed(menu, kAddPlot));
+  EXPECT_FALSE(grayed(menu, kCopy));
 }
 
 // 6. Print Layout shows the page with its shadow, Normal takes it away, and the View menu's
