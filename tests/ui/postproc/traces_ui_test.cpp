@@ -719,6 +719,9 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
 }
 
 // 8. A trace of 4 M points: New Plot, a repaint and a resize, timed as the driver sees them.
+// New Plot is timed in two parts: pressing it returns once the dialog is hidden, which this
+// platform without a window manager holds up by its own wait for one (any top-level window
+// hidden takes it, the driver's own ShowWindow too); then the window is made and drawn.
 TEST_F(Traces, FourMillionPointsTimed) {
   const int64_t kPoints = 4 * 1024 * 1024;
   const std::string name = "four-million.out";
@@ -734,34 +737,39 @@ TEST_F(Traces, FourMillionPointsTimed) {
   add_expression(add_plot, {1});
   const double pressed = now_seconds();
   click(add_plot, IDC_NEW_PLOT);
+  const double closed = now_seconds();
   ASSERT_TRUE(graph_count_is(1, kBigWait));
   HWND graph = graphs()[0];
   ASSERT_TRUE(drawn(graph, kBigWait));
-  const double new_plot_seconds = now_seconds() - pressed;
+  const double new_plot_drawn = now_seconds();
   EXPECT_EQ(window_text(graph), "'v(1)' ");
+  EXPECT_EQ(texts_of(legend_labels(graph)), std::vector<std::string>{"'v(1)'"});
   EXPECT_TRUE(screenshot(graph, "traces-four-million.bmp"));
 
   double start = now_seconds();
   repaint_now(graph);
   const double repaint_seconds = now_seconds() - start;
+  EXPECT_FALSE(GetUpdateRect(graph, nullptr, FALSE));   // painted, not only asked to
   EXPECT_TRUE(drawn(graph, 0));
 
   RECT r{};
   GetWindowRect(graph, &r);
-  MapWindowPoints(HWND_DESKTOP, mdi_client, reinterpret_cast<POINT *>(&r), 2);
   const int width = r.right - r.left, height = r.bottom - r.top;
   start = now_seconds();
   SetWindowPos(graph, nullptr, 0, 0, width * 3 / 2, height * 3 / 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   repaint_now(graph);
   const double resize_seconds = now_seconds() - start;
+  EXPECT_FALSE(GetUpdateRect(graph, nullptr, FALSE));
   EXPECT_TRUE(drawn(graph, 0));
   RECT after{};
   GetWindowRect(graph, &after);
-  EXPECT_GT(after.right - after.left, width);
+  EXPECT_EQ(after.right - after.left, width * 3 / 2);
 
-  char line[200];
-  snprintf(line, sizeof line, "4 M points: New Plot %.0f ms, repaint %.0f ms, resize %.0f ms", new_plot_seconds * 1000,
-           repaint_seconds * 1000, resize_seconds * 1000);
+  char line[300];
+  snprintf(line, sizeof line,
+           "4 M points: New Plot pressed to dialog closed %.0f ms, dialog closed to graph drawn %.0f ms; "
+           "repaint %.0f ms; resize %.0f ms",
+           (closed - pressed) * 1000, (new_plot_drawn - closed) * 1000, repaint_seconds * 1000, resize_seconds * 1000);
   std::cout << line << std::endl;
 }
 
