@@ -170,6 +170,8 @@ void repaint_now(HWND window) {
 
 class Traces : public ::testing::Test {
  protected:
+  // The preferences and window placement other scenarios left would change what is drawn.
+  void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software"); }
   void TearDown() override { end_program(program); }
 
   // Starts the program on `command_line` and waits until the data file named there shows on
@@ -414,11 +416,24 @@ TEST_F(Traces, XAxisExpressionRedrawsTheGraph) {
   ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
   HWND graph = new_plot_of({2});
   ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(settled());
   ScreenImage before = capture_client(graph);
   EXPECT_FALSE(grayed(read_menu(frame), kXAxisExpression));
 
+  // Cancel leaves the graph as it was.
   command(kXAxisExpression);
   HWND x_axis = dialog("X-Axis Expression");
+  ASSERT_NE(x_axis, nullptr);
+  pick(x_axis, 1);
+  click(x_axis, IDC_ADD_EXPRESSION);
+  click(x_axis, IDCANCEL);
+  ASSERT_TRUE(wait_until_destroyed(x_axis, kWait));
+  ASSERT_TRUE(settled());
+  ASSERT_TRUE(drawn(graph));
+  EXPECT_TRUE(same_picture(capture_client(graph), before));
+
+  command(kXAxisExpression);
+  x_axis = dialog("X-Axis Expression");
   ASSERT_NE(x_axis, nullptr);
   EXPECT_FALSE(enabled(x_axis, IDOK));
   for (int id : kComplexButtons) EXPECT_FALSE(enabled(x_axis, id)) << id;
@@ -705,8 +720,20 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
   for (HWND label : labels) EXPECT_FALSE(IsWindowVisible(label));
   EXPECT_EQ(item(read_menu(frame), kShowLegends)->text, "Show &Legends\tCtrl+L");
   EXPECT_TRUE(screenshot(graph, "traces-legends-hidden.bmp"));
+  // A trace overlaid while the legends are hidden gets its label hidden too; all come back.
+  HWND add_plot = open_add_plot();
+  ASSERT_NE(add_plot, nullptr);
+  add_expression(add_plot, {3});
+  click(add_plot, IDC_OVERLAY_PLOT);
+  ASSERT_TRUE(wait_until_destroyed(add_plot, kWait));
+  ASSERT_TRUE(settled());
+  labels = legend_labels(graph);
+  ASSERT_EQ(labels.size(), 3u);
+  for (HWND label : labels) EXPECT_FALSE(IsWindowVisible(label));
   command(kShowLegends);
   ASSERT_TRUE(settled());
+  labels = legend_labels(graph);
+  EXPECT_EQ(texts_of(labels), (std::vector<std::string>{"'v(out)'", "'v(in)'", "'i(vin)'"}));
   for (HWND label : labels) EXPECT_TRUE(IsWindowVisible(label));
   EXPECT_EQ(item(read_menu(frame), kShowLegends)->text, "Hide &Legends\tCtrl+L");
 
@@ -716,6 +743,15 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
   menu = read_menu(frame);
   EXPECT_TRUE(grayed(menu, kCopy));
   EXPECT_FALSE(grayed(menu, kViewPrintLayout));
+
+  // Closed, it leaves no active child: the graph items go grey and lose their marks.
+  SendMessageA(mdi_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(graph), 0);
+  ASSERT_TRUE(graph_count_is(0));
+  menu = read_menu(frame);
+  for (int id : {11002, 14005, 14006, 10016, 12004, 13001, 13006, 14002, 12005, 14004, 12002, 15004, 14003})
+    EXPECT_TRUE(grayed(menu, id)) << id;
+  EXPECT_FALSE(checked(menu, kViewNormal));
+  EXPECT_FALSE(grayed(menu, kAddPlot));
 }
 
 // 8. A trace of 4 M points: New Plot, a repaint and a resize, timed as the driver sees them.
