@@ -538,6 +538,10 @@ class Reload : public Traces {
   // Reload, and the box it shows: its text, once, then OK.
   std::string reload_box_text() {
     command(kReload);
+    return next_box_text();
+  }
+  // The text of the next box, which is then closed with OK.
+  std::string next_box_text() {
     HWND box = wait_for_message_box(program, kWait);
     if (!box) return "<no box>";
     std::string text = message_box_text(box);
@@ -591,6 +595,31 @@ TEST_F(Reload, NewValuesAndAVanishedVariable) {
   EXPECT_TRUE(same_picture(capture_client(out), out_before));
   EXPECT_EQ(texts_of(legend_labels(out)), std::vector<std::string>{"'v(out)'"});
   EXPECT_TRUE(screenshot(in, "traces-reload-variable-gone.bmp"));
+}
+
+// Every trace that uses a vanished variable is told about, once, in whichever window.
+TEST_F(Reload, EachTraceOfAVanishedVariableIsTold) {
+  const SamplePlot plot = filter_transient(501);
+  write("reload-each.out", {plot});
+  ASSERT_NE(start_on(scratch("reload-each.out")), nullptr);
+  ASSERT_NE(new_plot_of({2}), nullptr);   // v(out)
+  HWND add_plot = open_add_plot();
+  ASSERT_NE(add_plot, nullptr);
+  add_expression(add_plot, {1});              // v(in)
+  add_expression(add_plot, {1, 2}, kTimes);   // v(in)*v(out)
+  click(add_plot, IDC_NEW_PLOT);
+  ASSERT_TRUE(wait_until_destroyed(add_plot, kWait));
+  ASSERT_TRUE(graph_count_is(2));
+  ASSERT_TRUE(settled());
+
+  write("reload-each.out", {without_variable(plot, 2)});
+  std::vector<std::string> told = {reload_box_text(), next_box_text()};
+  std::sort(told.begin(), told.end());
+  EXPECT_EQ(told, (std::vector<std::string>{
+                      "One or more variables does not exist in the reloaded file. Trace 'v(in)'*'v(out)' will not be updated.",
+                      "One or more variables does not exist in the reloaded file. Trace 'v(out)' will not be updated."}));
+  EXPECT_TRUE(no_box());
+  EXPECT_EQ(graphs().size(), 2u);
 }
 
 TEST_F(Reload, AVanishedPlotIsToldAndAnotherChosen) {
