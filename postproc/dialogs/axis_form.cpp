@@ -58,6 +58,8 @@ AxisDialog open_axis_dialog(const Graph *graph, int axis) {
 void choose_axis_type(AxisDialog &d, bool logarithmic) {
   AxisForm &f = d.form;
   if (f.logarithmic == logarithmic) return;
+  // The switch may come while the increment edit still has the focus.
+  if (logarithmic) leave_increment(d);
   f.logarithmic = logarithmic;
   if (logarithmic) {
     d.saved_tics = read_decimal(f.tics);

@@ -16,13 +16,13 @@ int entry_point_size(int entry) { return kSmallestSize + 2 * entry; }
 
 std::string size_entry_text(int entry) { return std::to_string(entry_point_size(entry)); }
 
-int point_size_entry(int point_size) {
+int size_box_entry(int point_size) {
   for (int entry = 0; entry < kSizeEntryCount; entry++)
     if (entry_point_size(entry) == point_size) return entry;
   return -1;
 }
 
-int face_entry(const FontList &list, const char *face) {
+int face_box_entry(const FontList &list, const char *face) {
   const LogicalFont *found = font_list_find(list, face);
   return found ? static_cast<int>(found - list.fonts) : -1;
 }
@@ -31,7 +31,7 @@ FontControls font_controls(const LogicalFont &font, int point_size, const FontLi
   char face[kFaceNameSize];
   memcpy(face, font.face_name, sizeof face);
   face[kFaceNameSize - 1] = '\0';
-  return {face_entry(list, face), point_size_entry(point_size), font.weight > kNormal,
+  return {face_box_entry(list, face), size_box_entry(point_size), font.weight > kNormal,
           font.italic != 0, font.underline != 0};
 }
 

@@ -14,10 +14,10 @@ const int kTextFallbackEntry = 6;   // "20": what the text dialog shows for a si
 int entry_point_size(int entry);
 std::string size_entry_text(int entry);
 // The entry that shows `point_size`, or -1 when the list has none.
-int point_size_entry(int point_size);
+int size_box_entry(int point_size);
 // The face box's entry for `face` (the box lists the font list in its order; names compare
 // exactly), or -1.
-int face_entry(const FontList &list, const char *face);
+int face_box_entry(const FontList &list, const char *face);
 
 struct FontControls {
   int face_entry;   // -1: no selection

@@ -105,6 +105,15 @@ TEST_F(AxisFormTest, LogarithmicAndBackRestoresIncrementChecksAndTics) {
   EXPECT_EQ(d.form.base, 8);   // the base chosen before is remembered
 }
 
+TEST_F(AxisFormTest, AnIncrementTypedButNotLeftIsRemembered) {
+  AxisDialog d = open_axis_dialog(graph, 0);
+  type_entry(d, kEntryIncrement, "0.25");
+  choose_axis_type(d, true);
+  choose_axis_type(d, false);
+  EXPECT_EQ(d.form.entry[kEntryIncrement], "0.25");
+  EXPECT_FALSE(d.form.automatic[kEntryIncrement]);
+}
+
 TEST_F(AxisFormTest, AnAutomaticIncrementComesBackAutomatic) {
   AxisDialog d = open_axis_dialog(graph, 0);
   choose_axis_type(d, true);

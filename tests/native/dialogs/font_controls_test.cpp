@@ -17,18 +17,18 @@ TEST(SizeEntries, EvenSizesEightToSeventyTwo) {
   EXPECT_EQ(size_entry_text(6), "20");
   EXPECT_EQ(size_entry_text(32), "72");
   EXPECT_EQ(kTextFallbackEntry, 6);
-  for (int entry = 0; entry < kSizeEntryCount; entry++) EXPECT_EQ(point_size_entry(entry_point_size(entry)), entry);
+  for (int entry = 0; entry < kSizeEntryCount; entry++) EXPECT_EQ(size_box_entry(entry_point_size(entry)), entry);
   const int unlisted[] = {9, 7, 6, 0, -8, 73, 74, 11};
-  for (int size : unlisted) EXPECT_EQ(point_size_entry(size), -1) << size;
+  for (int size : unlisted) EXPECT_EQ(size_box_entry(size), -1) << size;
 }
 
 TEST_F(FontControlsTest, FacesAreFoundByTheirExactName) {
-  EXPECT_EQ(face_entry(fonts, "Arial"), 0);
-  EXPECT_EQ(face_entry(fonts, "Courier New"), 2);
-  EXPECT_EQ(face_entry(fonts, "arial"), 3);
-  EXPECT_EQ(face_entry(fonts, "ARIAL"), -1);
-  EXPECT_EQ(face_entry(fonts, "Symbol"), -1);
-  EXPECT_EQ(face_entry(fonts, ""), -1);
+  EXPECT_EQ(face_box_entry(fonts, "Arial"), 0);
+  EXPECT_EQ(face_box_entry(fonts, "Courier New"), 2);
+  EXPECT_EQ(face_box_entry(fonts, "arial"), 3);
+  EXPECT_EQ(face_box_entry(fonts, "ARIAL"), -1);
+  EXPECT_EQ(face_box_entry(fonts, "Symbol"), -1);
+  EXPECT_EQ(face_box_entry(fonts, ""), -1);
 }
 
 TEST_F(FontControlsTest, ControlsShowFaceSizeAndStyle) {
