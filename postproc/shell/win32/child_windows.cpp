@@ -56,6 +56,14 @@ bool graph_command(HWND hwnd, int id) {
     case kCmdFormatYAxis:
       if (run_axis_dialog(hwnd, id - kCmdFormatXAxis)) refresh_graph_window(hwnd);
       return true;
+    case kCmdFormatXLabel:
+    case kCmdFormatYLabel:
+      if (run_label_dialog(hwnd, id - kCmdFormatXLabel)) refresh_graph_window(hwnd);
+      return true;
+    case kCmdFormatXTitle:
+    case kCmdFormatYTitle:
+      if (run_title_dialog(hwnd, id - kCmdFormatXTitle)) refresh_graph_window(hwnd);
+      return true;
   }
   return false;
 }
