@@ -6,6 +6,7 @@
 // subsystem fills its windows, the table procedure here keeps their words.
 #include <windows.h>
 
+#include "../../dialogs/win32/format_dialogs.h"
 #include "../../graph/win32/graph_window.h"
 #include "../../graph/win32/legend_windows.h"
 #include "../../resources/image_ids.h"
@@ -51,6 +52,18 @@ bool graph_command(HWND hwnd, int id) {
     case kCmdViewNormal: set_graph_view(hwnd, kWindowView); return true;
     case kCmdViewPrintLayout: set_graph_view(hwnd, kPageView); return true;
     case kCmdCopy: copy_graph_window(hwnd); return true;
+    case kCmdFormatXAxis:
+    case kCmdFormatYAxis:
+      if (run_axis_dialog(hwnd, id - kCmdFormatXAxis)) refresh_graph_window(hwnd);
+      return true;
+    case kCmdFormatXLabel:
+    case kCmdFormatYLabel:
+      if (run_label_dialog(hwnd, id - kCmdFormatXLabel)) refresh_graph_window(hwnd);
+      return true;
+    case kCmdFormatXTitle:
+    case kCmdFormatYTitle:
+      if (run_title_dialog(hwnd, id - kCmdFormatXTitle)) refresh_graph_window(hwnd);
+      return true;
   }
   return false;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "../../base/win32/font_list_win32.h"
 #include "../../data/load.h"
 #include "../../data/plot_list.h"
 #include "../../data/plot_model.h"
@@ -11,7 +12,6 @@
 #include "../commands.h"
 #include "../settings.h"
 #include "app.h"
-#include "font_list_win32.h"
 #include "settings_registry.h"
 #include "status_bar.h"
 #include "toolbar.h"

@@ -10,7 +10,7 @@
 #include "resources/preferences_ids.h"
 #include "shell/preferences_form.h"
 #include "shell/settings.h"
-#include "shell/win32/font_list_win32.h"
+#include "base/win32/font_list_win32.h"
 
 namespace {
 

@@ -405,4 +405,33 @@ TEST_F(Shell, HelpWithoutItsFileLeavesTheProgramRunning) {
   close();
 }
 
+TEST_F(Shell, FormatCommandsOpenTheirDialogsOverTheActiveGraph) {
+  std::string path = sample("filter-ac.out");
+  ASSERT_NE(start("/x"), nullptr);
+  Program link{};
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + path + ";1,2;db\"", link));
+  EXPECT_EQ(wait_for_exit(link, kWait), 0);
+  HWND client = find_child(frame, "MDIClient");
+  ASSERT_NE(client, nullptr);
+  ASSERT_TRUE(wait_until([&] { return find_child(client, "ChildGraph") != nullptr; }, kWait));
+  const struct {
+    int command;
+    const char *title;
+  } formats[] = {
+      {13001, "Format X-Axis"},       {13002, "Format Y-Axis"},       {13003, "Format X-Axis Label"},
+      {13004, "Format Y-Axis Label"}, {13005, "Format X-Axis Title"}, {13006, "Format Y-Axis Title"},
+  };
+  for (const auto &format : formats) {
+    command(format.command);
+    HWND shown = dialog(format.title);
+    ASSERT_NE(shown, nullptr) << format.title;
+    // OK with what the dialog shows changes nothing and lays the graph out again.
+    press_button(shown, IDOK);
+    EXPECT_TRUE(gone(shown)) << format.title;
+  }
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr);
+  close();
+}
+
 }  // namespace

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "shell/font_list.h"
-#include "shell/win32/font_list_win32.h"
+#include "base/font_list.h"
+#include "base/win32/font_list_win32.h"
 
 namespace {
 

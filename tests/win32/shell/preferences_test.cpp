@@ -7,10 +7,10 @@
 #include <string>
 #include <utility>
 
+#include "base/font_list.h"
+#include "base/win32/font_list_win32.h"
 #include "resources/preferences_ids.h"
 #include "shell/settings.h"
-#include "shell/font_list.h"
-#include "shell/win32/font_list_win32.h"
 #include "shell/win32/preferences.h"
 #include "wait.h"
 

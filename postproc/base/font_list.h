@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "../base/logical_font.h"
+#include "logical_font.h"
 
 struct FontList {
   LogicalFont *fonts;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/font_list.h"
+#include "base/font_list.h"
 
 namespace {
 

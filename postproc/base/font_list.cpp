@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "../base/messages.h"
+#include "messages.h"
 
 FontList &program_font_list() {
   static FontList list{nullptr, 0, 0};

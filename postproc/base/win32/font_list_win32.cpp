@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "base/win32/logical_font.h"
-#include "shell/font_list.h"
+#include "../font_list.h"
+#include "logical_font.h"
 
 static_assert(sizeof(LOGFONTA) == sizeof(LogicalFont), "logical fonts are 60 bytes");
 
