@@ -8,6 +8,9 @@
 #include "../resources.h"
 #include "gdi_canvas.h"
 #include "graph_window.h"
+#include "overlay.h"
+#include "text_windows.h"
+#include "../drag.h"
 
 const char kTextWindowClass[] = "Text";
 
@@ -43,6 +46,11 @@ void paint_label(HWND window) {
       draw_legend_label(canvas, *trace, *resources);
     }
     RestoreDC(dc, saved);
+    if (text_window_selected(window)) {
+      RECT r;
+      GetClientRect(window, &r);
+      invert_handles(dc, r, kHandleSize);
+    }
   }
   EndPaint(window, &ps);
 }
@@ -83,11 +91,16 @@ void place_legend_windows(HDC dc, const Graph &graph) {
   }
 }
 
-bool text_window_message(HWND window, UINT message, WPARAM, LPARAM, LRESULT *result) {
+bool text_window_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT *result) {
   if (message == WM_PAINT && label_trace(window)) {
     paint_label(window);
     *result = 0;
     return true;
   }
-  return false;
+  if (message == WM_PAINT && window_text_block(window)) {
+    paint_text_block_window(window);
+    *result = 0;
+    return true;
+  }
+  return text_window_mouse(window, message, wparam, lparam, result);
 }

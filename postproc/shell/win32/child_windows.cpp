@@ -6,6 +6,8 @@
 // subsystem fills its windows, the table procedure here keeps their words.
 #include <windows.h>
 
+#include "../../graph/win32/cursors.h"
+#include "../../graph/win32/graph_interaction.h"
 #include "../../graph/win32/graph_window.h"
 #include "../../graph/win32/legend_windows.h"
 #include "../../resources/image_ids.h"
@@ -51,6 +53,11 @@ bool graph_command(HWND hwnd, int id) {
     case kCmdViewNormal: set_graph_view(hwnd, kWindowView); return true;
     case kCmdViewPrintLayout: set_graph_view(hwnd, kPageView); return true;
     case kCmdCopy: copy_graph_window(hwnd); return true;
+    case kCmdZoom: toggle_zoom(hwnd); return true;
+    case kCmdAddText:
+      if (window_graph(hwnd)) arm_add_text();
+      return true;
+    case kCmdDelete: delete_selected_text_block(hwnd); return true;
   }
   return false;
 }
@@ -136,7 +143,7 @@ bool register_window_classes(HINSTANCE instance) {
     {kGraphWindowClass, graph_proc, clicks, kGraphExtraBytes, IDI_GRAPH_WINDOW, false, white},
     {"ChildTable", table_proc, clicks, kTableExtraBytes, IDI_TABLE_WINDOW, true, white},
     {kTextWindowClass, text_proc, clicks, kTextExtraBytes, IDI_TABLE_WINDOW, false, white},
-    {"Cursor", DefWindowProcA, 0, kCursorExtraBytes, 0, true, nullptr},
+    {kCursorWindowClass, cursor_marker_proc, 0, kCursorExtraBytes, 0, true, nullptr},
   };
   for (const ClassSpec &spec : children)
     if (!register_class(instance, spec)) return false;

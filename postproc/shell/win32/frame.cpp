@@ -7,8 +7,10 @@
 #include "../../data/plot_list.h"
 #include "../../data/plot_model.h"
 #include "../../graph/resources.h"
+#include "../../graph/win32/cursors.h"
 #include "../../graph/win32/graph_window.h"
 #include "../commands.h"
+#include "../graph_preferences.h"
 #include "../settings.h"
 #include "app.h"
 #include "font_list_win32.h"
@@ -76,7 +78,7 @@ void on_drop_files(HDROP drop) {
 }
 
 void on_close(HWND frame) {
-  if (app().cursor_window) ShowWindow(app().cursor_window, SW_HIDE);
+  if (cursor_info_window()) ShowWindow(cursor_info_window(), SW_HIDE);
   clear_plot_list();
   destroy_status_bar();
   close_all_children();
@@ -97,7 +99,13 @@ void on_destroy(HWND frame) {
 }  // namespace
 
 void apply_graph_settings() {
-  set_graph_window_settings({settings().detect_multiple_traces != 0, nullptr});
+  GraphWindowSettings s{};
+  s.detect_multiple_traces = settings().detect_multiple_traces != 0;
+  s.cursor_digits = settings().cursor_digits;
+  s.cursor_number_format = settings().cursor_number_format;
+  s.preferences = graph_preferences(settings());
+  s.press_toolbar_button = check_toolbar_button;
+  set_graph_window_settings(s);
 }
 
 AppState &app() {
