@@ -8,8 +8,6 @@
 #include "../../resources/cursor_dialog_ids.h"
 #include "../coordinates.h"
 #include "../cursor_readout.h"
-#include "../layout.h"
-#include "../zoom.h"
 #include "graph_window.h"
 
 const char kCursorWindowClass[] = "Cursor";
@@ -31,18 +29,11 @@ struct CursorSet {
 };
 CursorSet g_set{};
 
-TextSize client_size(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 CursorPoint values_at(HWND graph_window, POINT at) {
   Graph *graph = window_graph(graph_window);
   if (!graph) return {0, 0};
-  DeviceTransform t = device_transform(graph_mapping(*graph, client_size(graph_window)));
-  LogicalPoint p = to_logical(t, {at.x, at.y});
-  return {logical_to_value(graph, 0, p.x), logical_to_value(graph, 1, p.y)};
+  graph_device_to_logical(graph_window, &at, 1);
+  return {logical_to_value(graph, 0, at.x), logical_to_value(graph, 1, at.y)};
 }
 
 void set_text(int id, const std::string &text) { SetDlgItemTextA(g_set.info, id, text.c_str()); }

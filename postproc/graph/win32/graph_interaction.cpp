@@ -43,15 +43,15 @@ DeviceTransform window_transform(HWND window, const Graph &graph) {
   return device_transform(graph_mapping(graph, client_size(window)));
 }
 
-LogicalPoint logical_at(HWND window, const Graph &graph, POINT p) {
-  return to_logical(window_transform(window, graph), {p.x, p.y});
+LogicalPoint logical_at(HWND window, POINT p) {
+  graph_device_to_logical(window, &p, 1);
+  return {p.x, p.y};
 }
 
 RECT plot_on_device(HWND window, const Graph &graph) {
-  DeviceTransform t = window_transform(window, graph);
-  LogicalPoint a = to_device(t, {graph.plot.left, graph.plot.top});
-  LogicalPoint b = to_device(t, {graph.plot.right, graph.plot.bottom});
-  return {a.x, a.y, b.x, b.y};
+  POINT corners[2] = {{graph.plot.left, graph.plot.top}, {graph.plot.right, graph.plot.bottom}};
+  graph_logical_to_device(window, corners, 2);
+  return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
 POINT point_of(LPARAM lparam) { return {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))}; }
@@ -91,7 +91,7 @@ void place_text_block(HWND window, POINT at) {
   press_button(kCmdAddText, false);
   Graph *graph = window_graph(window);
   if (!graph) return;
-  LogicalPoint p = logical_at(window, *graph, at);
+  LogicalPoint p = logical_at(window, at);
   TextBlock *block = add_text_block(graph, {p.x, p.y, p.x, p.y}, graph_window_settings().preferences);
   if (!block) return;
   deselect_text_windows(window, nullptr);
@@ -161,8 +161,7 @@ void end_plot_drag(HWND window, GraphWindowState &s) {
   Graph *graph = window_graph(window);
   if (!moved || !graph) return;
   LogicalRect r = ordered_rect({s.track.left, s.track.top, s.track.right, s.track.bottom});
-  DeviceTransform t = window_transform(window, *graph);
-  LogicalPoint a = to_logical(t, {r.left, r.top}), b = to_logical(t, {r.right, r.bottom});
+  LogicalPoint a = logical_at(window, {r.left, r.top}), b = logical_at(window, {r.right, r.bottom});
   set_graph_property(graph, kGraphPlotLeft, number_value(a.x));
   set_graph_property(graph, kGraphPlotTop, number_value(a.y));
   set_graph_property(graph, kGraphPlotWidth, number_value(b.x - a.x));
@@ -233,7 +232,7 @@ void on_double_click(HWND window, POINT at) {
   if (!graph) return;
   const GraphDialogs &d = graph_dialogs();
   bool changed = false;
-  switch (hit_test(*graph, logical_at(window, *graph, at))) {
+  switch (hit_test(*graph, logical_at(window, at))) {
     case kHitXAxis: changed = d.format_axis && d.format_axis(window, 0); break;
     case kHitYAxis: changed = d.format_axis && d.format_axis(window, 1); break;
     case kHitXLabels: changed = d.format_label && d.format_label(window, 0); break;

@@ -106,6 +106,30 @@ const GraphWindowSettings &graph_window_settings() { return g_settings; }
 void set_graph_dialogs(const GraphDialogs &dialogs) { g_dialogs = dialogs; }
 const GraphDialogs &graph_dialogs() { return g_dialogs; }
 
+namespace {
+
+void convert(HWND window, POINT *points, int count, bool to_logical) {
+  Graph *graph = window_graph(window);
+  HDC dc = graph ? GetDC(window) : nullptr;
+  if (!dc) return;
+  int saved = SaveDC(dc);
+  {
+    GdiCanvas canvas(dc);
+    canvas.set_mapping(graph_mapping(*graph, client_size(window)));
+  }
+  if (to_logical)
+    DPtoLP(dc, points, count);
+  else
+    LPtoDP(dc, points, count);
+  RestoreDC(dc, saved);
+  ReleaseDC(window, dc);
+}
+
+}  // namespace
+
+void graph_device_to_logical(HWND window, POINT *points, int count) { convert(window, points, count, true); }
+void graph_logical_to_device(HWND window, POINT *points, int count) { convert(window, points, count, false); }
+
 void relayout_graph_window(HWND window) {
   lay_out_fresh(window);
   // The labels and blocks repaint where they are; a moved one repaints on its own.

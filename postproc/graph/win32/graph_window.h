@@ -64,6 +64,11 @@ void toggle_graph_legends(HWND window);
 // Copy Graph: the picture the window shows, as a metafile on the clipboard.
 bool copy_graph_window(HWND window);
 
+// Device pixels of the window to the graph's logical units and back, by the platform's own
+// mapping arithmetic, so that a position stored from a drag lands on the pixel it came from.
+void graph_device_to_logical(HWND window, POINT *points, int count);
+void graph_logical_to_device(HWND window, POINT *points, int count);
+
 // Lays the graph out now and repaints the window and its labels.
 void relayout_graph_window(HWND window);
 

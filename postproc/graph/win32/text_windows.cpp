@@ -12,7 +12,6 @@
 #include "../layout.h"
 #include "../legend_label.h"
 #include "../text_block.h"
-#include "../zoom.h"
 #include "gdi_canvas.h"
 #include "graph_interaction.h"
 #include "graph_window.h"
@@ -76,18 +75,16 @@ void select(HWND window) {
 // Stores the window's new device rectangle in the record's logical units.
 void store_rect(HWND window, const RECT &r) {
   HWND parent = GetParent(window);
-  Graph *graph = window_graph(parent);
-  if (!graph) return;
-  DeviceTransform t = device_transform(graph_mapping(*graph, client_size(parent)));
-  LogicalPoint a = to_logical(t, {r.left, r.top}), b = to_logical(t, {r.right, r.bottom});
+  POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+  graph_device_to_logical(parent, corners, 2);
   if (TextBlock *block = window_text_block(window)) {
-    block->x = a.x;
-    block->y = a.y;
-    block->cx = b.x - a.x;
-    block->cy = b.y - a.y;
+    block->x = corners[0].x;
+    block->y = corners[0].y;
+    block->cx = corners[1].x - corners[0].x;
+    block->cy = corners[1].y - corners[0].y;
   } else if (Trace *trace = window_legend_trace(window)) {
-    trace->legend.x = a.x;
-    trace->legend.y = a.y;
+    trace->legend.x = corners[0].x;
+    trace->legend.y = corners[0].y;
     trace->legend.position_set = true;
   }
 }
