@@ -91,9 +91,13 @@ class Interaction : public ::testing::Test {
   Frame frame_lines() {
     settled();
     // The read-out window opens over the frame's right side; aside, as a user would put it.
-    if (HWND cursor_info = find_any_window(program, "#32770", "Cursor Info"))
-      SetWindowPos(cursor_info, nullptr, GetSystemMetrics(SM_CXSCREEN) - 20, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (HWND cursor_info = find_any_window(program, "#32770", "Cursor Info")) {
+      RECT r, graph_rect;
+      GetWindowRect(cursor_info, &r);
+      GetWindowRect(graph, &graph_rect);
+      int x = std::max(static_cast<int>(graph_rect.right), static_cast<int>(GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)));
+      SetWindowPos(cursor_info, nullptr, x, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     settled();
     RECT area;
     GetClientRect(graph, &area);
