@@ -13,7 +13,6 @@
 #include "../drag.h"
 #include "../hit_test.h"
 #include "../layout.h"
-#include "../legend_label.h"
 #include "../properties.h"
 #include "../zoom.h"
 #include "cursors.h"
@@ -248,7 +247,7 @@ void on_double_click(HWND window, POINT at) {
   if (changed) relayout_graph_window(window);
 }
 
-void on_arrow_key(HWND window, GraphWindowState &s, WPARAM key) {
+void on_arrow_key(GraphWindowState &s, WPARAM key) {
   POINT p = active_cursor_point();
   switch (key) {
     case VK_LEFT: p.x--; break;
@@ -259,7 +258,6 @@ void on_arrow_key(HWND window, GraphWindowState &s, WPARAM key) {
   }
   move_active_cursor(p);
   s.skip_release = true;
-  (void)window;
 }
 
 }  // namespace
@@ -345,7 +343,7 @@ bool graph_interaction_message(HWND window, UINT message, WPARAM wparam, LPARAM 
       return true;
     case WM_KEYDOWN:
       if (!cursors_shown() || cursors_window() != window) return false;
-      on_arrow_key(window, *s, wparam);
+      on_arrow_key(*s, wparam);
       break;
     case WM_CAPTURECHANGED:
       // Capture taken away mid-drag (another window, a dialog): the overlay goes, nothing applies.

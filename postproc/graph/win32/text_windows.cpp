@@ -10,7 +10,6 @@
 
 #include "../drag.h"
 #include "../layout.h"
-#include "../legend_label.h"
 #include "../text_block.h"
 #include "gdi_canvas.h"
 #include "graph_interaction.h"
