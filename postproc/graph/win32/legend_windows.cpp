@@ -82,7 +82,10 @@ void place_legend_windows(HDC dc, const Graph &graph) {
     RECT now{};
     GetWindowRect(label, &now);
     MapWindowPoints(nullptr, GetParent(label), reinterpret_cast<POINT *>(&now), 2);
-    int width = corners[1].x - corners[0].x, height = corners[1].y - corners[0].y;
+    // A border's right and bottom lines lie a logical unit, less than a pixel, inside the
+    // label's box: a bordered label's window reaches a pixel further to show them.
+    int outline = t->legend.border ? 1 : 0;
+    int width = corners[1].x - corners[0].x + outline, height = corners[1].y - corners[0].y + outline;
     // Moved only when it moves: a move repaints the label.
     if (now.left != corners[0].x || now.top != corners[0].y || now.right - now.left != width ||
         now.bottom - now.top != height)

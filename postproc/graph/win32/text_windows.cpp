@@ -23,6 +23,10 @@ const int kStateWord = 2 * static_cast<int>(sizeof(LONG_PTR));
 const int kHoverWord = kStateWord + 4;
 enum : LONG { kSelected = 1, kButtonDown = 2, kDragging = 4 };
 
+// A border's right and bottom lines lie one logical unit inside the box, which is less than a
+// pixel: a bordered block's window reaches one pixel further so that they are not clipped.
+int outline_pixel(const TextBlock &block) { return block.border ? 1 : 0; }
+
 // The drag in progress; one mouse, so one at a time.
 struct TextDrag {
   RECT track;    // parent's device pixels
@@ -77,10 +81,13 @@ void store_rect(HWND window, const RECT &r) {
   POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
   graph_device_to_logical(parent, corners, 2);
   if (TextBlock *block = window_text_block(window)) {
-    block->x = corners[0].x;
-    block->y = corners[0].y;
-    block->cx = corners[1].x - corners[0].x;
-    block->cy = corners[1].y - corners[0].y;
+    const int outline = outline_pixel(*block);
+    POINT inner[2] = {{r.left, r.top}, {r.right - outline, r.bottom - outline}};
+    graph_device_to_logical(parent, inner, 2);
+    block->x = inner[0].x;
+    block->y = inner[0].y;
+    block->cx = inner[1].x - inner[0].x;
+    block->cy = inner[1].y - inner[0].y;
   } else if (Trace *trace = window_legend_trace(window)) {
     trace->legend.x = corners[0].x;
     trace->legend.y = corners[0].y;
@@ -175,7 +182,8 @@ void place_text_block_windows(HDC dc, Graph &graph) {
     if (!window) continue;
     POINT corners[2] = {{b->x, b->y}, {b->x + b->cx, b->y + b->cy}};
     LPtoDP(dc, corners, 2);
-    MoveWindow(window, corners[0].x, corners[0].y, corners[1].x - corners[0].x, corners[1].y - corners[0].y, TRUE);
+    MoveWindow(window, corners[0].x, corners[0].y, corners[1].x - corners[0].x + outline_pixel(*b),
+               corners[1].y - corners[0].y + outline_pixel(*b), TRUE);
     InvalidateRect(window, nullptr, TRUE);
     ShowWindow(window, SW_SHOWNA);
   }

@@ -11,6 +11,7 @@
 
 #include "base/win32/child_words.h"
 #include "dib.h"
+#include "screen_image.h"
 #include "graph/canvas.h"
 #include "graph/coordinates.h"
 #include "graph/layout.h"
@@ -509,6 +510,21 @@ TEST_F(InteractionTest, AddTextPlacesABlockTheDialogFormatsAndDeleteRemovesIt) {
   EXPECT_NEAR(r.left, 200, 1);
   EXPECT_NEAR(r.top, 150, 1);
   EXPECT_GT(r.bottom - r.top, r.right - r.left);
+  // On the screen: the border's left column, and the text inside it.
+  UpdateWindow(window_);
+  UpdateWindow(window);
+  ScreenImage shown = capture_window(window);
+  ASSERT_EQ(shown.width, r.right - r.left);
+  int border = 0, right_border = 0, text = 0;
+  for (int y = 0; y < shown.height; y++) {
+    border += shown.at(0, y) == RGB(0, 0, 0);
+    right_border += shown.at(shown.width - 1, y) == RGB(0, 0, 0);
+    for (int x = 2; x < shown.width - 2; x++) text += shown.at(x, y) == RGB(0, 0, 0);
+  }
+  EXPECT_GE(border, shown.height - 1);
+  EXPECT_GE(right_border, shown.height - 1);
+  EXPECT_GT(text, 50);
+  EXPECT_TRUE(save_bmp(capture_window(window_), std::string(GRAPH_SCRATCH) + "/text-block.bmp"));
 
   EXPECT_FALSE(top_text_block_selected(window_));
   delete_selected_text_block(window_);   // not selected: stays
