@@ -134,14 +134,19 @@ bool show_cursors(HWND graph_window, HWND frame) {
     ShowWindow(g_set.markers[i], SW_SHOWNA);
   }
   fill_readouts();
-  // Beside the frame's top-right corner, where it covers little of the graphs.
+  place_cursor_info(frame);
+  ShowWindow(g_set.info, SW_SHOWNA);
+  return true;
+}
+
+// Inside the frame's top-right corner, below the toolbar, where it covers little of a graph.
+void place_cursor_info(HWND frame) {
+  if (!g_set.info || !frame) return;
   RECT frame_rect{}, info_rect{};
   GetWindowRect(frame, &frame_rect);
   GetWindowRect(g_set.info, &info_rect);
   SetWindowPos(g_set.info, nullptr, frame_rect.right - (info_rect.right - info_rect.left) - 24,
                frame_rect.top + 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(g_set.info, SW_SHOWNA);
-  return true;
 }
 
 void hide_cursors() {

@@ -14,6 +14,9 @@ LRESULT CALLBACK cursor_marker_proc(HWND window, UINT message, WPARAM wparam, LP
 // (15, 15) and (15, 35), cursor 1 active; false when a window cannot be made (nothing is
 // left shown then).
 bool show_cursors(HWND graph_window, HWND frame);
+// Puts the read-out window beside the frame's top-right corner (when the frame moves or is
+// sized too).
+void place_cursor_info(HWND frame);
 // Destroys the read-out window and both markers.
 void hide_cursors();
 bool cursors_shown();

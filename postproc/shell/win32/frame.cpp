@@ -131,6 +131,10 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
       return 0;
     case WM_SIZE:
       if (app().frame) layout_frame();
+      place_cursor_info(hwnd);
+      return 0;
+    case WM_MOVE:
+      place_cursor_info(hwnd);
       return 0;
     case WM_NOTIFY:
       return toolbar_notify(reinterpret_cast<const NMHDR *>(lparam));

@@ -48,10 +48,12 @@ void reload() {
 void toggle_cursors() {
   HWND child = app().active_child;
   if (!child || (child_kind(child) == kTableWindow && !cursors_shown())) return;
-  if (cursors_shown())
+  if (cursors_shown()) {
     hide_cursors();
-  else
+  } else {
+    deselect_plot(child);   // its inverted handles go before the cursors draw
     show_cursors(child, app().frame);
+  }
   BringWindowToTop(app().frame);
   check_toolbar_button(kCmdShowCursors, cursors_shown());
 }
