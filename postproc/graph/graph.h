@@ -146,8 +146,8 @@ struct Graph {
 
 // The preferences a new graph and its traces take their fonts, digits and tics from.
 struct GraphPreferences {
-  std::string x_title_face, y_title_face, x_label_face, y_label_face, legend_face;
-  int x_title_size, y_title_size, x_label_size, y_label_size, legend_size;
+  std::string x_title_face, y_title_face, x_label_face, y_label_face, legend_face, text_face;
+  int x_title_size, y_title_size, x_label_size, y_label_size, legend_size, text_size;
   int graph_digits;
   int tic_marks;
 };

@@ -44,6 +44,8 @@ void recompute_fonts(Graph &graph, const FontSurface &surface) {
   }
   for (Trace *t = graph.head ? graph.head->next : nullptr; t; t = t->next)
     t->legend.font.height = point_size_to_height(surface, t->legend.point_size);
+  for (TextBlock *b = graph.text_blocks; b; b = b->next)
+    b->font.height = point_size_to_height(surface, b->point_size);
 }
 
 int tallest_legend_label(const Graph &graph) {

@@ -5,6 +5,7 @@
 #include "legend_label.h"
 #include "resources.h"
 #include "round.h"
+#include "text_block.h"
 #include "trace_drawing.h"
 
 namespace {
@@ -30,6 +31,10 @@ void draw_legend_labels(const Graph &graph, Canvas &canvas, const GraphResources
   if (graph.legend_display != kLegendShown) return;
   for (const Trace *t = graph.head ? graph.head->next : nullptr; t; t = t->next)
     draw_legend_label(canvas, *t, resources);
+}
+
+void draw_text_blocks(const Graph &graph, Canvas &canvas) {
+  for (const TextBlock *b = graph.text_blocks; b; b = b->next) draw_text_block(canvas, *b);
 }
 
 // Axes, grid, frame and the traces clipped to the inside of the frame.
@@ -68,6 +73,7 @@ void draw_copied_graph(Graph *graph, Canvas &canvas, Colour text_colour, TextSiz
   canvas.set_pen({kPenSolid, 0, kBlack});
   Mapping mapping{{0, 0}, {resources->view_width, resources->view_height}, {0, 0}, reduce_for};
   canvas.set_mapping(mapping);
+  draw_text_blocks(*graph, canvas);
   draw_legend_labels(*graph, canvas, *resources);
   bool reduce = reduce_for.width > 0 && reduce_for.height > 0;
   DeviceTransform device = device_transform(mapping);
@@ -89,6 +95,7 @@ void print_graph(Graph *graph, Canvas &printer, const LayoutSurface &printer_sur
   if (switched) graph->view_mode = kPageView;
   // A graph already in page view is laid out too: its geometry belongs to the screen page.
   layout_graph(graph, printer, printer_surface);
+  draw_text_blocks(*graph, printer);
   draw_legend_labels(*graph, printer, *resources);
   DeviceTransform device = printer.placement(graph_mapping(*graph, printer_surface.client));
   draw_body(*graph, printer, *resources, {detect_multiple_traces, &device});

@@ -71,5 +71,23 @@ bool set_current_trace_property(Graph *graph, int code, const PropertyValue &val
 // Reads a property of the current trace, then moves on when `advance` is set.
 bool get_current_trace_property(Graph *graph, int code, PropertyValue &value, bool advance);
 
+enum TextBlockPropertyCode {
+  kTextBlockText = 1,
+  kTextBlockFont = 2,            // font and point size; the next layout sets the height
+  kTextBlockPointSize = 3,       // get only
+  kTextBlockX = 4,
+  kTextBlockY = 5,
+  kTextBlockCx = 6,
+  kTextBlockCy = 7,
+  kTextBlockBorder = 8,
+  kTextBlockJustification = 9,   // Justification
+  kTextBlockAdjustBox = 10,
+};
+
+// As for traces: false, changing nothing, for an unknown code, a get-only code set, no
+// block, or a justification outside 0..2.
+bool get_text_block_property(const TextBlock *block, int code, PropertyValue &value);
+bool set_text_block_property(TextBlock *block, int code, const PropertyValue &value);
+
 // Shorthands for the integer properties.
 PropertyValue number_value(int number);

@@ -7,14 +7,17 @@
 #include "../paint.h"
 #include "../resources.h"
 #include "copy_graph.h"
+#include "graph_interaction.h"
 #include "gdi_canvas.h"
 #include "legend_windows.h"
+#include "text_windows.h"
 
 const char kGraphWindowClass[] = "ChildGraph";
 
 namespace {
 
-GraphWindowSettings g_settings{false, nullptr};
+GraphWindowSettings g_settings{};
+GraphDialogs g_dialogs{};
 
 TextSize client_size(HWND window) {
   RECT r{};
@@ -46,6 +49,7 @@ void lay_out_on(HWND window, HDC dc) {
     layout_graph(graph, canvas, {client, GetDeviceCaps(dc, LOGPIXELSY), g_settings.printer});
   }
   place_legend_windows(dc, *graph);
+  place_text_block_windows(dc, *graph);
   RestoreDC(dc, saved);
 }
 
@@ -71,6 +75,7 @@ void paint_on(HWND window, HDC dc) {
       paint_graph(graph, canvas, client, g_settings.detect_multiple_traces);
     }
     RestoreDC(dc, saved);
+    paint_interaction_overlay(window, dc);
   }
 }
 
@@ -91,12 +96,46 @@ void create(HWND window, LPARAM lparam) {
   SetWindowLongPtrA(window, kChildContentWord, 0);
   SetWindowLongPtrA(window, kChildPlotWord, -1);
   set_fresh(window, false);
+  create_interaction_state(window);
 }
 
 }  // namespace
 
 void set_graph_window_settings(const GraphWindowSettings &settings) { g_settings = settings; }
 const GraphWindowSettings &graph_window_settings() { return g_settings; }
+void set_graph_dialogs(const GraphDialogs &dialogs) { g_dialogs = dialogs; }
+const GraphDialogs &graph_dialogs() { return g_dialogs; }
+
+namespace {
+
+void convert(HWND window, POINT *points, int count, bool to_logical) {
+  Graph *graph = window_graph(window);
+  HDC dc = graph ? GetDC(window) : nullptr;
+  if (!dc) return;
+  int saved = SaveDC(dc);
+  {
+    GdiCanvas canvas(dc);
+    canvas.set_mapping(graph_mapping(*graph, client_size(window)));
+  }
+  if (to_logical)
+    DPtoLP(dc, points, count);
+  else
+    LPtoDP(dc, points, count);
+  RestoreDC(dc, saved);
+  ReleaseDC(window, dc);
+}
+
+}  // namespace
+
+void graph_device_to_logical(HWND window, POINT *points, int count) { convert(window, points, count, true); }
+void graph_logical_to_device(HWND window, POINT *points, int count) { convert(window, points, count, false); }
+
+void relayout_graph_window(HWND window) {
+  lay_out_fresh(window);
+  // The labels and blocks repaint where they are; a moved one repaints on its own.
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    InvalidateRect(child, nullptr, TRUE);
+}
 
 HWND create_graph_window(HWND mdi_client, int kind, int plot_index, const std::string &title) {
   MDICREATESTRUCTA mdi{};
@@ -161,6 +200,7 @@ bool copy_graph_window(HWND window) {
 }
 
 bool graph_window_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT *result) {
+  if (graph_interaction_message(window, message, wparam, lparam, result)) return true;
   switch (message) {
     case WM_CREATE:
       create(window, lparam);
@@ -176,6 +216,9 @@ bool graph_window_message(HWND window, UINT message, WPARAM wparam, LPARAM lpara
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) lay_out_fresh(window);
       return false;   // the MDI default keeps the frame's menu and maximized state
+    case WM_DESTROY:
+      destroy_interaction_state(window);
+      return false;
     case WM_NCDESTROY:
       // The label windows are gone by now; the graph goes with its window.
       destroy_graph(window_graph(window));

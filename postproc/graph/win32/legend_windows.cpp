@@ -8,6 +8,9 @@
 #include "../resources.h"
 #include "gdi_canvas.h"
 #include "graph_window.h"
+#include "overlay.h"
+#include "text_windows.h"
+#include "../drag.h"
 
 const char kTextWindowClass[] = "Text";
 
@@ -43,6 +46,11 @@ void paint_label(HWND window) {
       draw_legend_label(canvas, *trace, *resources);
     }
     RestoreDC(dc, saved);
+    if (text_window_selected(window)) {
+      RECT r;
+      GetClientRect(window, &r);
+      invert_handles(dc, r, kHandleSize);
+    }
   }
   EndPaint(window, &ps);
 }
@@ -74,7 +82,10 @@ void place_legend_windows(HDC dc, const Graph &graph) {
     RECT now{};
     GetWindowRect(label, &now);
     MapWindowPoints(nullptr, GetParent(label), reinterpret_cast<POINT *>(&now), 2);
-    int width = corners[1].x - corners[0].x, height = corners[1].y - corners[0].y;
+    // A border's right and bottom lines lie a logical unit, less than a pixel, inside the
+    // label's box: a bordered label's window reaches a pixel further to show them.
+    int outline = t->legend.border ? 1 : 0;
+    int width = corners[1].x - corners[0].x + outline, height = corners[1].y - corners[0].y + outline;
     // Moved only when it moves: a move repaints the label.
     if (now.left != corners[0].x || now.top != corners[0].y || now.right - now.left != width ||
         now.bottom - now.top != height)
@@ -83,11 +94,16 @@ void place_legend_windows(HDC dc, const Graph &graph) {
   }
 }
 
-bool text_window_message(HWND window, UINT message, WPARAM, LPARAM, LRESULT *result) {
+bool text_window_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT *result) {
   if (message == WM_PAINT && label_trace(window)) {
     paint_label(window);
     *result = 0;
     return true;
   }
-  return false;
+  if (message == WM_PAINT && window_text_block(window)) {
+    paint_text_block_window(window);
+    *result = 0;
+    return true;
+  }
+  return text_window_mouse(window, message, wparam, lparam, result);
 }

@@ -20,9 +20,6 @@ struct AppState {
   HACCEL accelerators;
   HMENU file_menu;               // the File popup; stays the same behind a child's system menu
   HWND active_child;             // set and cleared by the children on activation
-  bool cursors_shown;
-  bool add_text_mode;
-  HWND cursor_window;            // the modeless cursor window, when open
   HCURSOR graph_cursor;          // IDC_GRAPH_CROSSHAIR
   // The last link request whose data file loaded, kept for the graph builder.
   std::optional<LinkRequest> link_request;

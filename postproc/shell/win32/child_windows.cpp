@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include "../../dialogs/win32/format_dialogs.h"
+#include "../../graph/win32/cursors.h"
+#include "../../graph/win32/graph_interaction.h"
 #include "../../graph/win32/graph_window.h"
 #include "../../graph/win32/legend_windows.h"
 #include "../../resources/image_ids.h"
@@ -64,6 +66,11 @@ bool graph_command(HWND hwnd, int id) {
     case kCmdFormatYTitle:
       if (run_title_dialog(hwnd, id - kCmdFormatXTitle)) refresh_graph_window(hwnd);
       return true;
+    case kCmdZoom: toggle_zoom(hwnd); return true;
+    case kCmdAddText:
+      if (window_graph(hwnd)) arm_add_text();
+      return true;
+    case kCmdDelete: delete_selected_text_block(hwnd); return true;
   }
   return false;
 }
@@ -149,7 +156,7 @@ bool register_window_classes(HINSTANCE instance) {
     {kGraphWindowClass, graph_proc, clicks, kGraphExtraBytes, IDI_GRAPH_WINDOW, false, white},
     {"ChildTable", table_proc, clicks, kTableExtraBytes, IDI_TABLE_WINDOW, true, white},
     {kTextWindowClass, text_proc, clicks, kTextExtraBytes, IDI_TABLE_WINDOW, false, white},
-    {"Cursor", DefWindowProcA, 0, kCursorExtraBytes, 0, true, nullptr},
+    {kCursorWindowClass, cursor_marker_proc, 0, kCursorExtraBytes, 0, true, nullptr},
   };
   for (const ClassSpec &spec : children)
     if (!register_class(instance, spec)) return false;

@@ -7,9 +7,12 @@
 #include "../../data/load.h"
 #include "../../data/plot_list.h"
 #include "../../data/plot_model.h"
+#include "../../dialogs/win32/format_dialogs.h"
 #include "../../graph/resources.h"
+#include "../../graph/win32/cursors.h"
 #include "../../graph/win32/graph_window.h"
 #include "../commands.h"
+#include "../graph_preferences.h"
 #include "../settings.h"
 #include "app.h"
 #include "settings_registry.h"
@@ -54,6 +57,8 @@ void on_create(HWND frame) {
   install_file_menu(frame, app().file_menu);
   load_settings();
   apply_graph_settings();
+  // The graph windows open the format dialogs on double clicks and for new text blocks.
+  set_graph_dialogs({run_axis_dialog, run_label_dialog, run_title_dialog, run_legend_dialog, run_text_dialog});
   build_device_font_list();
   create_toolbar(frame);
   create_status_bar(frame);
@@ -76,7 +81,7 @@ void on_drop_files(HDROP drop) {
 }
 
 void on_close(HWND frame) {
-  if (app().cursor_window) ShowWindow(app().cursor_window, SW_HIDE);
+  if (cursor_info_window()) ShowWindow(cursor_info_window(), SW_HIDE);
   clear_plot_list();
   destroy_status_bar();
   close_all_children();
@@ -97,7 +102,13 @@ void on_destroy(HWND frame) {
 }  // namespace
 
 void apply_graph_settings() {
-  set_graph_window_settings({settings().detect_multiple_traces != 0, nullptr});
+  GraphWindowSettings s{};
+  s.detect_multiple_traces = settings().detect_multiple_traces != 0;
+  s.cursor_digits = settings().cursor_digits;
+  s.cursor_number_format = settings().cursor_number_format;
+  s.preferences = graph_preferences(settings());
+  s.press_toolbar_button = check_toolbar_button;
+  set_graph_window_settings(s);
 }
 
 AppState &app() {
@@ -123,6 +134,10 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
       return 0;
     case WM_SIZE:
       if (app().frame) layout_frame();
+      place_cursor_info(hwnd);
+      return 0;
+    case WM_MOVE:
+      place_cursor_info(hwnd);
       return 0;
     case WM_NOTIFY:
       return toolbar_notify(reinterpret_cast<const NMHDR *>(lparam));

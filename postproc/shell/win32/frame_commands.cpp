@@ -8,6 +8,8 @@
 #include "../../data/load.h"
 #include "../../data/plot_model.h"
 #include "../../data/win32/plot_dialogs.h"
+#include "../../graph/win32/cursors.h"
+#include "../../graph/win32/graph_interaction.h"
 #include "../../graph/win32/graph_window.h"
 #include "../../traces/win32/add_plot_dialog.h"
 #include "../../traces/win32/plot_windows.h"
@@ -42,13 +44,18 @@ void reload() {
   if (current_file_name() != kLinkPlaceholder) recompute_graph_windows(app().mdi_client, app().frame);
 }
 
+// The cursors belong to the graph window that showed them; hiding works from any child.
 void toggle_cursors() {
   HWND child = app().active_child;
-  if (!child || child_kind(child) == kTableWindow) return;
-  if (app().cursor_window) ShowWindow(app().cursor_window, app().cursors_shown ? SW_HIDE : SW_SHOWNA);
+  if (!child || (child_kind(child) == kTableWindow && !cursors_shown())) return;
+  if (cursors_shown()) {
+    hide_cursors();
+  } else {
+    deselect_plot(child);   // its inverted handles go before the cursors draw
+    show_cursors(child, app().frame);
+  }
   BringWindowToTop(app().frame);
-  app().cursors_shown = !app().cursors_shown;
-  check_toolbar_button(kCmdShowCursors, app().cursors_shown);
+  check_toolbar_button(kCmdShowCursors, cursors_shown());
 }
 
 void preferences() {
@@ -78,7 +85,7 @@ void x_axis_expression() {
 
 MenuContext menu_context() {
   MenuContext c{};
-  c.cursors_shown = app().cursors_shown;
+  c.cursors_shown = cursors_shown();
   c.data_loaded = data_loaded();
   c.current_plot_is_vector = current_plot_kind() == kPlotVector;
   c.plot_count = plot_count();
@@ -94,8 +101,10 @@ MenuContext menu_context() {
     if (graph) {
       c.view_mode_command = kViewCommandBase + graph->view_mode;
       c.legends_shown = graph->legend_display == kLegendShown;
+      c.zoomed = graph_window_zoomed(child);
+      c.top_text_selected = top_text_block_selected(child);
     }
-    c.add_text_mode = app().add_text_mode;
+    c.add_text_mode = add_text_armed();
   }
   return c;
 }

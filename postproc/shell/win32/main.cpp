@@ -8,6 +8,7 @@
 #include "../../data/plot_list.h"
 #include "../../expr/expression.h"
 #include "../../graph/resources.h"
+#include "../../graph/win32/cursors.h"
 #include "../../resources/resource_ids.h"
 #include "../command_line.h"
 #include "../commands.h"
@@ -66,7 +67,8 @@ void offer_welcome() {
 void run_message_loop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (app().cursor_window && IsDialogMessageA(app().cursor_window, &msg)) continue;
+    HWND cursor_info = cursor_info_window();
+    if (cursor_info && IsDialogMessageA(cursor_info, &msg)) continue;
     if (TranslateMDISysAccel(app().mdi_client, &msg)) continue;
     if (TranslateAcceleratorA(app().frame, app().accelerators, &msg)) continue;
     TranslateMessage(&msg);

@@ -21,6 +21,7 @@ void GraphTest::TearDown() {
 }
 
 Graph *GraphTest::make_graph(int x_base, int y_base) {
+  destroy_graph(graph);   // a test that makes one graph per row keeps only the last
   graph = create_graph(nullptr, "Time", "s", "V", x_base, y_base, shipped_preferences());
   return graph;
 }

@@ -13,7 +13,8 @@ class GraphTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // A linear graph titled "Time" in s over "V", with both axes linear unless asked.
+  // A linear graph titled "Time" in s over "V", with both axes linear unless asked; it
+  // replaces (and frees) the one made before.
   Graph *make_graph(int x_base = 1, int y_base = 1);
 
   FakeUi ui;

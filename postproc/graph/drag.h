@@ -1,0 +1,51 @@
+// Dragging a rectangle (the plot rectangle, a text block, a legend label) in device pixels:
+// which drag mode the pointer position picks, the mouse cursor each mode shows, how a mouse
+// movement changes the rectangle, and where the eight selection handles sit.
+#pragma once
+
+#include "graph.h"
+#include "symbols.h"
+
+// 1..8 resize by one corner or edge, clockwise from the top-left corner; 9 moves.
+enum DragMode {
+  kDragNone = 0,
+  kDragTopLeft = 1,
+  kDragTop = 2,
+  kDragTopRight = 3,
+  kDragRight = 4,
+  kDragBottomRight = 5,
+  kDragBottom = 6,
+  kDragBottomLeft = 7,
+  kDragLeft = 8,
+  kDragMove = 9,
+};
+
+enum DragCursor {
+  kCursorArrow,
+  kCursorSizeNwse,   // north-west / south-east
+  kCursorSizeNs,
+  kCursorSizeNesw,   // north-east / south-west
+  kCursorSizeWe,
+};
+
+const int kHandleSize = 5;   // device pixels
+
+// The mode of a pointer at (dx, dy) from the top-left corner of a selected w x h rectangle:
+// the handle it lies on, else a move.
+int handle_drag_mode(int w, int h, int dx, int dy);
+// The plot rectangle's rule: no drag outside it, a move inside while it is not selected,
+// the handles' modes while it is.
+int plot_drag_mode(const LogicalRect &plot, LogicalPoint p, bool selected);
+DragCursor drag_cursor(int mode);
+
+// The rectangle after the mouse moved by (dx, dy) in `mode`: the edges the mode moves follow.
+LogicalRect track_rect(const LogicalRect &r, int mode, int dx, int dy);
+// Left <= right and top <= bottom.
+LogicalRect ordered_rect(const LogicalRect &r);
+
+// The eight handles of a selected rectangle, clockwise from the top-left corner as the drag
+// modes are, each `size` square and inside the rectangle.
+struct SelectionHandles {
+  LogicalRect handles[8];
+};
+SelectionHandles selection_handles(const LogicalRect &r, int size);

@@ -1,0 +1,379 @@
+// Working a graph window as a user does: zoom bands and back, the two cursors with their
+// read-outs and measurements, dragging the plot rectangle and a legend label.
+//
+// The graph comes from the simulator's link (v(in) of the transient sample over time, axes
+// 0 .. 5 ms and -1 .. 1). What the axes show is read the way a user reads it: with the
+// cursors, at the pixels of the plot's frame, found on the screen as its long black lines.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "circuits.h"
+#include "driver.h"
+#include "resources/cursor_dialog_ids.h"
+
+namespace {
+
+const int kWait = 20000;
+const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
+const int kZoom = 14002, kShowCursors = 14003;
+const double kEnd = 5e-3;   // the transient's last time
+
+std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
+std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
+
+void set_number(const char *name, DWORD value) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+  RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
+  RegCloseKey(key);
+}
+
+struct Frame {
+  int left, top, right, bottom;   // client pixels of the frame's lines
+};
+
+struct Reading {
+  std::string text;
+  double x, y;
+};
+
+class Interaction : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");
+    set_number("DisplayWelcome", 0);
+    set_number("CursorWndDigits", 12);
+    set_number("CursorWndNumberFormat", 1);
+    ASSERT_TRUE(start_program(windows_path(ULMOGPP), "/x", program));
+    frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
+    ASSERT_NE(frame, nullptr);
+    Program link{};
+    ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+    EXPECT_EQ(wait_for_exit(link, kWait), 0);
+    HWND client = find_child(frame, "MDIClient");
+    ASSERT_NE(client, nullptr);
+    ASSERT_TRUE(wait_until([&] { return (graph = FindWindowExA(client, nullptr, "ChildGraph", nullptr)) != nullptr; }, kWait));
+    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
+    ASSERT_TRUE(settled());
+    ASSERT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-start.bmp")));
+  }
+  void TearDown() override { end_program(program); }
+
+  bool settled() { return wait_for_posted_messages(frame, kWait) && wait_for_posted_messages(graph, kWait); }
+  void command(int id) {
+    PostMessageA(frame, WM_COMMAND, id, 0);
+    settled();
+  }
+  void post(HWND window, UINT message, POINT at, WPARAM keys = MK_LBUTTON) {
+    PostMessageA(window, message, keys, MAKELPARAM(at.x, at.y));
+  }
+  void click(POINT at) {
+    post(graph, WM_LBUTTONDOWN, at);
+    post(graph, WM_LBUTTONUP, at, 0);
+    settled();
+  }
+  void drag(HWND window, POINT from, POINT to) {
+    post(window, WM_LBUTTONDOWN, from);
+    post(window, WM_MOUSEMOVE, {(from.x + to.x) / 2, (from.y + to.y) / 2});
+    post(window, WM_MOUSEMOVE, to);
+    post(window, WM_LBUTTONUP, to, 0);
+    settled();
+  }
+
+  // The plot's frame: the rows and columns nearly as black as the blackest are its lines
+  // (the trace crosses them at a few pixels only).
+  Frame frame_lines() {
+    settled();
+    // The read-out window opens over the frame's right side; aside, as a user would put it.
+    if (HWND cursor_info = find_any_window(program, "#32770", "Cursor Info")) {
+      RECT r, graph_rect;
+      GetWindowRect(cursor_info, &r);
+      GetWindowRect(graph, &graph_rect);
+      int x = std::max(static_cast<int>(graph_rect.right), static_cast<int>(GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)));
+      SetWindowPos(cursor_info, nullptr, x, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    settled();
+    RECT area;
+    GetClientRect(graph, &area);
+    MapWindowPoints(graph, nullptr, reinterpret_cast<POINT *>(&area), 2);
+    ScreenImage image = capture_screen(area);
+    std::vector<int> rows(image.height), columns(image.width);
+    for (int y = 0; y < image.height; y++)
+      for (int x = 0; x < image.width; x++)
+        if (image.at(x, y) == RGB(0, 0, 0)) rows[y]++, columns[x]++;
+    auto lines = [](const std::vector<int> &counts, int &first, int &last) {
+      int most = *std::max_element(counts.begin(), counts.end());
+      first = last = -1;
+      for (int i = 0; i < static_cast<int>(counts.size()); i++) {
+        if (counts[i] < most * 9 / 10) continue;
+        if (first < 0) first = i;
+        last = i;
+      }
+    };
+    Frame f;
+    lines(rows, f.top, f.bottom);
+    lines(columns, f.left, f.right);
+    return f;
+  }
+
+  HWND info() { return wait_for_window(program, "#32770", "Cursor Info", kWait); }
+  std::string field(int id) { return window_text(GetDlgItem(info(), id)); }
+  static Reading parse(const std::string &text) {
+    Reading r{text, 0, 0};
+    EXPECT_EQ(sscanf(text.c_str(), "(%lf,%lf)", &r.x, &r.y), 2) << text;
+    return r;
+  }
+  Reading cursor(int id) { return parse(field(id)); }
+  // Moves the active cursor with a click and reads it.
+  Reading read_at(POINT at, int id = IDC_CURSOR_ONE_VALUE) {
+    click(at);
+    return cursor(id);
+  }
+
+  Program program{};
+  HWND frame = nullptr, graph = nullptr;
+};
+
+// A value a pixel stands for, on an axis of `span` drawn over `pixels`.
+double pixel_of(double span, int pixels) { return std::fabs(span) / pixels; }
+
+TEST_F(Interaction, ZoomBandsAndLeavingZoomModeRestoresTheAxes) {
+  Frame f = frame_lines();
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-zoom-start.bmp")));
+  ASSERT_GT(f.right - f.left, 200);
+  ASSERT_GT(f.bottom - f.top, 100);
+  const double xp = pixel_of(kEnd, f.right - f.left), yp = pixel_of(2, f.bottom - f.top);
+  command(kShowCursors);
+  Reading low = read_at({f.left, f.bottom}), high = read_at({f.right, f.top});
+  EXPECT_NEAR(low.x, 0, xp);
+  EXPECT_NEAR(low.y, -1, yp);
+  EXPECT_NEAR(high.x, kEnd, xp);
+  EXPECT_NEAR(high.y, 1, yp);
+
+  command(kZoom);   // hides the cursors and presses the button
+  ASSERT_TRUE(wait_until([&] { return find_any_window(program, "#32770", "Cursor Info") == nullptr; }, kWait));
+  const MenuItemReport *zoom_item = nullptr;
+  std::vector<MenuItemReport> menu = read_menu(frame);
+  zoom_item = find_menu_item(menu, kZoom);
+  ASSERT_NE(zoom_item, nullptr);
+  EXPECT_TRUE(zoom_item->state & MF_CHECKED);
+
+  // The band from a quarter to a half of the plot in both directions.
+  POINT a{f.left + (f.right - f.left) / 4, f.top + (f.bottom - f.top) / 4};
+  POINT b{f.left + (f.right - f.left) / 2, f.top + (f.bottom - f.top) / 2};
+  const double x_lo = kEnd * (a.x - f.left) / (f.right - f.left), x_hi = kEnd * (b.x - f.left) / (f.right - f.left);
+  const double y_hi = 1 - 2.0 * (a.y - f.top) / (f.bottom - f.top), y_lo = 1 - 2.0 * (b.y - f.top) / (f.bottom - f.top);
+  post(graph, WM_LBUTTONDOWN, a);
+  post(graph, WM_MOUSEMOVE, b);
+  settled();
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-zoom-band.bmp")));
+  post(graph, WM_LBUTTONUP, b, 0);
+  settled();
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-zoomed.bmp")));
+
+  // In zoom mode a click moves a cursor and changes nothing else.
+  Frame z = frame_lines();
+  command(kShowCursors);
+  Reading zoomed_low = read_at({z.left, z.bottom}), zoomed_high = read_at({z.right, z.top});
+  EXPECT_NEAR(zoomed_low.x, x_lo, 1.5 * xp);
+  EXPECT_NEAR(zoomed_high.x, x_hi, 1.5 * xp);
+  EXPECT_NEAR(zoomed_low.y, y_lo, 1.5 * yp);
+  EXPECT_NEAR(zoomed_high.y, y_hi, 1.5 * yp);
+  EXPECT_EQ(read_at({z.left, z.bottom}).text, zoomed_low.text);
+
+  // A second band, then zoom mode off: the frame and every reading are as before the first.
+  drag(graph, {z.left + 10, z.top + 10}, {z.right - 10, z.bottom - 10});
+  Reading twice = read_at({z.left + 1, z.bottom - 1});
+  EXPECT_GT(twice.x, zoomed_low.x);
+  command(kZoom);
+  Frame back = frame_lines();
+  EXPECT_EQ(back.left, f.left);
+  EXPECT_EQ(back.top, f.top);
+  EXPECT_EQ(back.right, f.right);
+  EXPECT_EQ(back.bottom, f.bottom);
+  EXPECT_EQ(read_at({f.left, f.bottom}).text, low.text);   // the cursors stayed shown
+  EXPECT_EQ(read_at({f.right, f.top}).text, high.text);
+  menu = read_menu(frame);
+  EXPECT_FALSE(find_menu_item(menu, kZoom)->state & MF_CHECKED);
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-unzoomed.bmp")));
+}
+
+TEST_F(Interaction, ANarrowBandReachesTheXLimitAndStillZoomsY) {
+  command(kZoom);
+  command(kShowCursors);
+  std::string message;
+  Reading before{}, after{};
+  for (int round = 0; round < 12 && message.empty(); round++) {
+    Frame z = frame_lines();
+    POINT middle{(z.left + z.right) / 2, (z.top + z.bottom) / 2};
+    before = read_at(middle);
+    // Two pixels wide, half the plot high.
+    post(graph, WM_LBUTTONDOWN, {middle.x, middle.y - (z.bottom - z.top) / 4});
+    post(graph, WM_LBUTTONUP, {middle.x + 2, middle.y + (z.bottom - z.top) / 4}, 0);
+    // The marker comes back through the box's loop when the band opened one, so the box
+    // exists by then; it is made hidden and shown once its loop runs.
+    ASSERT_TRUE(wait_for_posted_messages(graph, kWait));
+    HWND box = find_any_window(program, "#32770", "Ulmo-Postprocessor");
+    if (box && wait_until([&] { return IsWindowVisible(box) != FALSE; }, kWait)) {
+      message = message_box_text(box);
+      EXPECT_TRUE(save_screenshot(box, GetSysColor(COLOR_BTNFACE), shot("interaction-max-zoom.bmp"), true));
+      press_button(box, IDOK);
+      settled();   // the box's loop ends on the next message it takes
+      ASSERT_TRUE(wait_until_destroyed(box, kWait));
+      after = read_at(middle);
+    }
+  }
+  ASSERT_EQ(message, "Maximum zoom reached for x-axis") << before.text;
+  // x stayed, y zoomed: the same pixel reads the same x and another y.
+  char x_before[64], x_after[64];
+  snprintf(x_before, sizeof x_before, "%.15g", before.x);
+  snprintf(x_after, sizeof x_after, "%.15g", after.x);
+  EXPECT_STREQ(x_before, x_after);
+  EXPECT_NE(before.y, after.y);
+}
+
+// The closed-form values of v(in) at the sample's points between two times.
+struct Measured {
+  int count;
+  double minimum, maximum, mean, rms;
+};
+Measured closed_form(double t1, double t2) {
+  SamplePlot plot = filter_transient(4001);
+  Measured m{0, 0, 0, 0, 0};
+  double lo = std::min(t1, t2), hi = std::max(t1, t2), sum = 0, squares = 0;
+  for (int i = 0; i < plot.point_count; i++) {
+    double t = plot.real[6 * i], v = plot.real[6 * i + 1];
+    if (t < lo || t > hi) continue;
+    if (m.count == 0 || v < m.minimum) m.minimum = v;
+    if (m.count == 0 || v > m.maximum) m.maximum = v;
+    sum += v;
+    squares += v * v;
+    m.count++;
+  }
+  if (m.count) {
+    m.mean = sum / m.count;
+    m.rms = std::sqrt(squares / m.count);
+  }
+  return m;
+}
+
+double number(const std::string &text) { return strtod(text.c_str(), nullptr); }
+
+TEST_F(Interaction, CursorsReadAndMeasureTheTrace) {
+  command(kShowCursors);
+  HWND window = info();
+  ASSERT_NE(window, nullptr);
+  std::vector<RECT> squares;
+  std::vector<HWND> markers;
+  for (HWND c = GetWindow(graph, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char name[16] = {};
+    GetClassNameA(c, name, sizeof name);
+    if (std::string(name) != "Cursor") continue;
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, graph, reinterpret_cast<POINT *>(&r), 2);
+    squares.push_back(r);
+    markers.push_back(c);
+  }
+  ASSERT_EQ(squares.size(), 2u);
+  std::sort(squares.begin(), squares.end(), [](const RECT &a, const RECT &b) { return a.top < b.top; });
+  EXPECT_EQ(squares[0].left, 10);
+  EXPECT_EQ(squares[0].top, 10);
+  EXPECT_EQ(squares[0].right - squares[0].left, 11);
+  EXPECT_EQ(squares[1].left, 10);
+  EXPECT_EQ(squares[1].top, 30);
+  EXPECT_EQ(squares[1].bottom - squares[1].top, 11);
+  // Both at x 15: their x difference is exactly zero, in the read-outs' format.
+  Reading one = cursor(IDC_CURSOR_ONE_VALUE), two = cursor(IDC_CURSOR_TWO_VALUE);
+  EXPECT_EQ(one.x, two.x);
+  std::string difference = field(IDC_CURSOR_DIFFERENCE);
+  EXPECT_EQ(difference.substr(0, 21), "(0.000000000000E+000,") << difference;
+  EXPECT_NEAR(parse(difference).y, one.y - two.y, 1e-11);
+  EXPECT_EQ(one.text.find("E-0") != std::string::npos || one.text.find("E+0") != std::string::npos, true) << one.text;
+
+  Frame f = frame_lines();
+  ASSERT_GT(f.right - f.left, 200);
+  const double xp = pixel_of(kEnd, f.right - f.left);
+  POINT p1{f.left + (f.right - f.left) / 5, (f.top + f.bottom) / 2};
+  POINT p2{f.left + (f.right - f.left) * 3 / 5, f.top + 20};
+  one = read_at(p1);
+  PostMessageA(GetDlgItem(window, IDC_CURSOR_TWO), BM_CLICK, 0, 0);
+  wait_for_posted_messages(window, kWait);
+  two = read_at(p2, IDC_CURSOR_TWO_VALUE);
+  EXPECT_NEAR(one.x, kEnd / 5, 1.5 * xp);
+  EXPECT_NEAR(two.x, kEnd * 3 / 5, 1.5 * xp);
+  Reading diff = parse(field(IDC_CURSOR_DIFFERENCE));
+  EXPECT_NEAR(diff.x, one.x - two.x, 1e-14);
+  EXPECT_NEAR(diff.y, one.y - two.y, 1e-11);
+  EXPECT_NE(field(IDC_SPAN_TRACE).find("v(in)"), std::string::npos) << field(IDC_SPAN_TRACE);
+  Measured m = closed_form(one.x, two.x);
+  ASSERT_GT(m.count, 100);
+  EXPECT_NEAR(number(field(IDC_SPAN_MINIMUM)), m.minimum, 1e-9);
+  EXPECT_NEAR(number(field(IDC_SPAN_MAXIMUM)), m.maximum, 1e-9);
+  EXPECT_NEAR(number(field(IDC_SPAN_MEAN)), m.mean, 1e-9);
+  EXPECT_NEAR(number(field(IDC_SPAN_RMS)), m.rms, 1e-9);
+  EXPECT_NEAR(number(field(IDC_SPAN_PEAK_TO_PEAK)), m.maximum - m.minimum, 1e-9);
+  EXPECT_TRUE(save_screenshot(window, GetSysColor(COLOR_BTNFACE), shot("interaction-cursors.bmp"), true));
+
+  // Arrow keys move the active cursor (2) a pixel; the read-out follows.
+  PostMessageA(graph, WM_KEYDOWN, VK_LEFT, 0);
+  PostMessageA(graph, WM_KEYDOWN, VK_UP, 0);
+  settled();
+  Reading keyed = cursor(IDC_CURSOR_TWO_VALUE);
+  EXPECT_LT(keyed.x, two.x);
+  EXPECT_NEAR(keyed.x, two.x - xp, xp / 2);
+  EXPECT_GT(keyed.y, two.y);
+
+  command(kShowCursors);   // hides them
+  ASSERT_TRUE(wait_until_destroyed(window, kWait));
+  for (HWND m : markers) EXPECT_FALSE(IsWindow(m));
+}
+
+TEST_F(Interaction, DraggingThePlotByACornerAndALegendLabel) {
+  Frame f = frame_lines();
+  POINT centre{(f.left + f.right) / 2, (f.top + f.bottom) / 2};
+  click(centre);   // selects it: handles at its corners and edges
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-plot-selected.bmp")));
+  drag(graph, {f.right - 1, f.bottom - 1}, {f.right - 101, f.bottom - 51});
+  Frame resized = frame_lines();
+  EXPECT_NEAR(resized.left, f.left, 1);
+  EXPECT_NEAR(resized.top, f.top, 1);
+  EXPECT_NEAR(resized.right, f.right - 100, 2);
+  EXPECT_NEAR(resized.bottom, f.bottom - 50, 2);
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-plot-resized.bmp")));
+
+  HWND label = FindWindowExA(graph, nullptr, "Text", nullptr);
+  ASSERT_NE(label, nullptr);
+  RECT home;
+  GetWindowRect(label, &home);
+  drag(label, {3, 3}, {83, 63});
+  RECT moved;
+  GetWindowRect(label, &moved);
+  EXPECT_EQ(moved.left, home.left + 80);
+  EXPECT_EQ(moved.top, home.top + 60);
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-legend-moved.bmp")));
+
+  // A double click on the plot area puts the layout and the label back.
+  POINT inside{(resized.left + resized.right) / 2, (resized.top + resized.bottom) / 2};
+  post(graph, WM_LBUTTONDOWN, inside);
+  post(graph, WM_LBUTTONUP, inside, 0);
+  post(graph, WM_LBUTTONDBLCLK, inside);
+  post(graph, WM_LBUTTONUP, inside, 0);
+  settled();
+  Frame reset = frame_lines();
+  EXPECT_EQ(reset.left, f.left);
+  EXPECT_EQ(reset.right, f.right);
+  EXPECT_EQ(reset.bottom, f.bottom);
+  RECT back;
+  GetWindowRect(label, &back);
+  EXPECT_EQ(back.left, home.left);
+  EXPECT_EQ(back.top, home.top);
+}
+
+}  // namespace
