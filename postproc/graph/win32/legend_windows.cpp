@@ -21,38 +21,15 @@ Trace *label_trace(HWND window) {
   return reinterpret_cast<Trace *>(GetWindowLongPtrA(window, kTextRecordWord));
 }
 
-TextSize client_size(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 void paint_label(HWND window) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
-  if (!dc) return;
   Trace *trace = label_trace(window);
-  HWND parent = GetParent(window);
-  Graph *graph = window_graph(parent);
   const GraphResources *resources = graph_resources();
-  TextSize parent_client = client_size(parent);
-  if (trace && graph && resources && parent_client.width > 0 && parent_client.height > 0) {
-    int saved = SaveDC(dc);
-    {
-      GdiCanvas canvas(dc);
-      Mapping mapping = graph_mapping(*graph, parent_client);
-      mapping.window_origin = {trace->legend.x, trace->legend.y};
-      canvas.set_mapping(mapping);
-      draw_legend_label(canvas, *trace, *resources);
-    }
-    RestoreDC(dc, saved);
-    if (text_window_selected(window)) {
-      RECT r;
-      GetClientRect(window, &r);
-      invert_handles(dc, r, kHandleSize);
-    }
+  if (!trace || !resources) {
+    ValidateRect(window, nullptr);
+    return;
   }
-  EndPaint(window, &ps);
+  paint_text_class_window(window, {trace->legend.x, trace->legend.y},
+                          [trace, resources](Canvas &canvas) { draw_legend_label(canvas, *trace, *resources); });
 }
 
 }  // namespace

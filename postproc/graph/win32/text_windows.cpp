@@ -7,6 +7,7 @@
 #include "text_windows.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "../drag.h"
 #include "../layout.h"
@@ -189,22 +190,21 @@ void place_text_block_windows(HDC dc, Graph &graph) {
   }
 }
 
-void paint_text_block_window(HWND window) {
+void paint_text_class_window(HWND window, LogicalPoint corner, const std::function<void(Canvas &)> &draw) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
   if (!dc) return;
-  TextBlock *block = window_text_block(window);
   HWND parent = GetParent(window);
   Graph *graph = window_graph(parent);
   TextSize parent_client = client_size(parent);
-  if (block && graph && parent_client.width > 0 && parent_client.height > 0) {
+  if (graph && parent_client.width > 0 && parent_client.height > 0) {
     int saved = SaveDC(dc);
     {
       GdiCanvas canvas(dc);
       Mapping mapping = graph_mapping(*graph, parent_client);
-      mapping.window_origin = {block->x, block->y};
+      mapping.window_origin = corner;
       canvas.set_mapping(mapping);
-      draw_text_block(canvas, *block);
+      draw(canvas);
     }
     RestoreDC(dc, saved);
     if (text_window_selected(window)) {
@@ -214,6 +214,15 @@ void paint_text_block_window(HWND window) {
     }
   }
   EndPaint(window, &ps);
+}
+
+void paint_text_block_window(HWND window) {
+  TextBlock *block = window_text_block(window);
+  if (!block) {
+    ValidateRect(window, nullptr);
+    return;
+  }
+  paint_text_class_window(window, {block->x, block->y}, [block](Canvas &canvas) { draw_text_block(canvas, *block); });
 }
 
 bool text_window_mouse(HWND window, UINT message, WPARAM, LPARAM lparam, LRESULT *result) {

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
+
+#include "../canvas.h"
 #include "../graph.h"
 
 // Gives the block its window, child of `graph_window`, on top of its siblings; none when the
@@ -25,3 +28,6 @@ void deselect_text_windows(HWND graph_window, HWND except);
 bool text_window_mouse(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT *result);
 // Paints a text block's window (its block, and its handles while selected).
 void paint_text_block_window(HWND window);
+// The paint of a text-class window: the graph's mapping moved so that `corner` (logical units)
+// is the window's top-left, `draw`, then the selection handles of a selected window.
+void paint_text_class_window(HWND window, LogicalPoint corner, const std::function<void(Canvas &)> &draw);
