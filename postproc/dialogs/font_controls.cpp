@@ -39,6 +39,9 @@ ChosenFont chosen_font(const FontControls &controls, const FontList &list, const
                        int current_point_size) {
   bool listed = controls.face_entry >= 0 && controls.face_entry < list.count;
   ChosenFont chosen{listed ? list.fonts[controls.face_entry] : current, current_point_size};
+  // An enumerated face carries the average width of the size it was enumerated at; kept, it
+  // would squeeze or stretch the text once the height follows the point size.
+  if (listed) chosen.font.width = 0;
   chosen.font.weight = controls.bold ? kBold : kNormal;
   chosen.font.italic = controls.italic ? 1 : 0;
   chosen.font.underline = controls.underline ? 1 : 0;

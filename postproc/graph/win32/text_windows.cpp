@@ -181,6 +181,10 @@ void place_text_block_windows(HDC dc, Graph &graph) {
     size_text_block(canvas, *b);
     HWND window = static_cast<HWND>(b->window);
     if (!window) continue;
+    // The block's text is its window's text too, for whatever reads windows.
+    char shown[kTextBlockTextLimit + 2] = {};
+    GetWindowTextA(window, shown, sizeof shown);
+    if (b->text != shown) SetWindowTextA(window, b->text.c_str());
     POINT corners[2] = {{b->x, b->y}, {b->x + b->cx, b->y + b->cy}};
     LPtoDP(dc, corners, 2);
     MoveWindow(window, corners[0].x, corners[0].y, corners[1].x - corners[0].x + outline_pixel(*b),

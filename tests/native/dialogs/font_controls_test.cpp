@@ -62,6 +62,8 @@ TEST_F(FontControlsTest, ChosenFontIsTheListedDescriptionWithTheStyle) {
   FontControls c{2, 0, false, true, true};
   ChosenFont chosen = chosen_font(c, fonts, current, 18);
   LogicalFont expected = fonts.fonts[2];
+  ASSERT_NE(expected.width, 0);
+  expected.width = 0;   // the face's enumerated width would squeeze text of another height
   expected.weight = 400;
   expected.italic = 1;
   expected.underline = 1;

@@ -16,12 +16,13 @@
 #include "circuits.h"
 #include "driver.h"
 #include "resources/cursor_dialog_ids.h"
+#include "resources/format_dialog_ids.h"
 
 namespace {
 
 const int kWait = 20000;
 const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
-const int kZoom = 14002, kShowCursors = 14003;
+const int kZoom = 14002, kShowCursors = 14003, kAddText = 12005, kDelete = 11004;
 const double kEnd = 5e-3;   // the transient's last time
 
 std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
@@ -374,6 +375,74 @@ TEST_F(Interaction, DraggingThePlotByACornerAndALegendLabel) {
   GetWindowRect(label, &back);
   EXPECT_EQ(back.left, home.left);
   EXPECT_EQ(back.top, home.top);
+}
+
+// A double click, as the platform delivers one to a window of the class.
+void double_click(HWND window, POINT at) {
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+// The running program reaches each format dialog from the part of the graph double-clicked:
+// the axis bands on the frame's edges, and a legend label.
+TEST_F(Interaction, DoubleClicksOpenTheMatchingFormatDialogs) {
+  Frame f = frame_lines();
+  struct Target {
+    HWND window;
+    POINT at;
+    const char *title;
+  };
+  HWND label = FindWindowExA(graph, nullptr, "Text", nullptr);
+  ASSERT_NE(label, nullptr);
+  const Target targets[] = {
+      {graph, {(f.left + f.right) / 2, f.bottom - 2}, "Format X-Axis"},
+      {graph, {f.left + 2, (f.top + f.bottom) / 2}, "Format Y-Axis"},
+      {label, {3, 3}, "Format Legend"},
+  };
+  for (const Target &t : targets) {
+    double_click(t.window, t.at);
+    HWND dialog = wait_for_window(program, "#32770", t.title, kWait);
+    ASSERT_NE(dialog, nullptr) << t.title;
+    press_button(dialog, IDCANCEL);
+    EXPECT_TRUE(wait_until_destroyed(dialog, kWait)) << t.title;
+    settled();
+  }
+}
+
+// Add Text places a block where the graph is clicked and opens its dialog; what the dialog
+// sets shows on the graph; Delete removes the selected block.
+TEST_F(Interaction, ATextBlockMadeThroughItsDialogAndDeleted) {
+  Frame f = frame_lines();
+  command(kAddText);
+  POINT at{f.left + (f.right - f.left) / 3, f.top + (f.bottom - f.top) / 3};
+  post(graph, WM_LBUTTONDOWN, at);
+  post(graph, WM_LBUTTONUP, at, 0);
+  HWND dialog = wait_for_window(program, "#32770", "Format Text", kWait);
+  ASSERT_NE(dialog, nullptr);
+  SetDlgItemTextA(dialog, IDC_TEXT_EDIT, "Gain 20 dB");
+  // Radio buttons and the check box change only when clicked, as a user clicks them.
+  for (int id : {IDC_TEXT_RIGHT, IDC_TEXT_VERTICAL, IDC_BORDER}) SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  press_button(dialog, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(dialog, kWait));
+  settled();
+  // The block is the graph's newest "Text" child: taller than wide, as vertical text is.
+  HWND block = nullptr;
+  for (HWND c = FindWindowExA(graph, nullptr, "Text", nullptr); c; c = FindWindowExA(graph, c, "Text", nullptr))
+    if (window_text(c) == "Gain 20 dB") block = c;
+  ASSERT_NE(block, nullptr);
+  RECT r;
+  GetWindowRect(block, &r);
+  EXPECT_GT(r.bottom - r.top, 2 * (r.right - r.left));
+  EXPECT_TRUE(IsWindowVisible(block));
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-text-block.bmp")));
+  // Selected by a click, then deleted.
+  post(block, WM_LBUTTONDOWN, {2, 2});
+  post(block, WM_LBUTTONUP, {2, 2}, 0);
+  settled();
+  command(kDelete);
+  EXPECT_TRUE(wait_until_destroyed(block, kWait));
 }
 
 }  // namespace
