@@ -1,3 +1,5 @@
+#include "shell/graph_preferences.h"
+#include "shell/settings.h"
 #include "dialogs_fixture.h"
 
 #include <cstring>
@@ -21,16 +23,7 @@ LogicalFont listed_face(const char *name, int32_t height, int32_t escapement, ui
   return font;
 }
 
-GraphPreferences shipped_preferences() {
-  GraphPreferences p;
-  p.x_title_face = p.y_title_face = p.legend_face = "Times New Roman";
-  p.x_label_face = p.y_label_face = "Arial";
-  p.x_title_size = p.y_title_size = 20;
-  p.x_label_size = p.y_label_size = p.legend_size = 18;
-  p.graph_digits = 1;
-  p.tic_marks = 3;
-  return p;
-}
+GraphPreferences shipped_preferences() { return graph_preferences(default_settings()); }
 
 void DialogTest::SetUp() {
   create_graph_resources({212, 208, 200}, nullptr);

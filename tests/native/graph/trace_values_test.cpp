@@ -54,17 +54,23 @@ const DeviceTransform kDevices[] = {
     {static_cast<float>(1199.0 / 7002), static_cast<float>(799.0 / 4668), 0.5f, 0.25f},
 };
 
-class TraceValuesTest : public LaidOutGraphTest {};
-
-TEST_F(TraceValuesTest, ColumnValueEdgesAreExact) {
-  make_fixed_graph();
-  Noise noise;
-  for (const AxisRow &row : kAxes) {
+class TraceValuesTest : public LaidOutGraphTest {
+ protected:
+  // The row's axis constants, as a layout would leave them.
+  void set_axis(const AxisRow &row) {
     Axis &axis = graph->axes[row.axis];
     axis.min = row.min;
     axis.scale = row.scale;
     graph->geometry[row.axis].factor = row.factor;
     graph->geometry[row.axis].origin = row.origin;
+  }
+};
+
+TEST_F(TraceValuesTest, ColumnValueEdgesAreExact) {
+  make_fixed_graph();
+  Noise noise;
+  for (const AxisRow &row : kAxes) {
+    set_axis(row);
     AxisToLogical to_logical(*graph, row.axis);
     ASSERT_TRUE(to_logical.monotone()) << row.name;
     for (const DeviceTransform &device : kDevices) {
@@ -90,11 +96,7 @@ TEST_F(TraceValuesTest, CoordinateValueEdgesAreExact) {
   make_fixed_graph();
   Noise noise;
   for (const AxisRow &row : kAxes) {
-    Axis &axis = graph->axes[row.axis];
-    axis.min = row.min;
-    axis.scale = row.scale;
-    graph->geometry[row.axis].factor = row.factor;
-    graph->geometry[row.axis].origin = row.origin;
+    set_axis(row);
     AxisToLogical to_logical(*graph, row.axis);
     for (int i = 0; i < 300; i++) {
       double v = row.low + (row.high - row.low) * noise.next();

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "shell/graph_preferences.h"
+#include "shell/settings.h"
 #include "base/font_list.h"
 #include "base/win32/font_list_win32.h"
 #include "dialog_watcher.h"
@@ -39,16 +41,7 @@ void register_host_class() {
   done = true;
 }
 
-GraphPreferences shipped_preferences() {
-  GraphPreferences p;
-  p.x_title_face = p.y_title_face = p.legend_face = "Times New Roman";
-  p.x_label_face = p.y_label_face = "Arial";
-  p.x_title_size = p.y_title_size = 20;
-  p.x_label_size = p.y_label_size = p.legend_size = 18;
-  p.graph_digits = 1;
-  p.tic_marks = 3;
-  return p;
-}
+GraphPreferences shipped_preferences() { return graph_preferences(default_settings()); }
 
 std::string text_of(HWND dialog, int id) { return control_text(dialog, id); }
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
