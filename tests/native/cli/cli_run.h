@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -16,7 +17,10 @@ struct CliRun {
 };
 
 inline CliRun run_command(const std::string &command_line) {
-  std::string err_path = ::testing::TempDir() + "ulmocli_err.txt";
+  // Named after the process: the info and render tests run at the same time and would
+  // otherwise read each other's errors.
+  std::string err_path =
+      ::testing::TempDir() + "ulmocli_err_" + std::to_string(getpid()) + ".txt";
   std::string command = command_line + " 2>" + err_path;
   CliRun r{-1, "", ""};
   FILE *p = popen(command.c_str(), "r");
@@ -28,6 +32,8 @@ inline CliRun run_command(const std::string &command_line) {
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   std::ifstream e(err_path);
   r.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
+  e.close();
+  std::remove(err_path.c_str());
   return r;
 }
 
