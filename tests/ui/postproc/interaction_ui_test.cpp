@@ -1,5 +1,6 @@
 // Working a graph window as a user does: zoom bands and back, the two cursors with their
-// read-outs and measurements, dragging the plot rectangle and a legend label.
+// read-outs and measurements, dragging the plot rectangle and a legend label, text blocks,
+// and the format dialogs with what they change in the drawn graph.
 //
 // The graph comes from the simulator's link (v(in) of the transient sample over time, axes
 // 0 .. 5 ms and -1 .. 1). What the axes show is read the way a user reads it: with the
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,8 @@ namespace {
 
 const int kWait = 20000;
 const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
-const int kZoom = 14002, kShowCursors = 14003, kAddText = 12005, kDelete = 11004;
+const int kZoom = 14002, kShowCursors = 14003, kAddText = 12005, kDelete = 11004, kCopy = 11002;
+const int kFormatYAxis = 13002, kFormatXLabel = 13003, kFormatYTitle = 13006;
 const double kEnd = 5e-3;   // the transient's last time
 
 std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
@@ -140,6 +143,100 @@ class Interaction : public ::testing::Test {
   Program program{};
   HWND frame = nullptr, graph = nullptr;
 };
+
+// A text the graph drew, with the escapement of the font it was drawn in.
+struct DrawnText {
+  std::string text;
+  int escapement;
+};
+
+// The texts of a Windows metafile in drawing order. The file's handle table is replayed
+// (an object takes the lowest free slot) so that each text is paired with the font selected
+// when it was drawn.
+std::vector<DrawnText> metafile_texts(HMETAFILE metafile) {
+  std::vector<BYTE> bits(GetMetaFileBitsEx(metafile, 0, nullptr));
+  GetMetaFileBitsEx(metafile, static_cast<UINT>(bits.size()), bits.data());
+  auto word = [&](size_t at) {
+    WORD w = 0;
+    if (at + 2 <= bits.size()) memcpy(&w, &bits[at], 2);
+    return static_cast<short>(w);
+  };
+  std::vector<int> slots;   // per handle: a font's escapement, or -1 (another object), or -2 (free)
+  int escapement = 0;
+  std::vector<DrawnText> texts;
+  for (size_t at = 18; at + 6 <= bits.size();) {
+    DWORD words = 0;
+    memcpy(&words, &bits[at], 4);
+    if (words < 3) break;
+    const WORD function = static_cast<WORD>(word(at + 4));
+    const size_t parameters = at + 6;
+    switch (function) {
+      case META_CREATEFONTINDIRECT: case META_CREATEPENINDIRECT: case META_CREATEBRUSHINDIRECT:
+      case META_CREATEPALETTE: case META_CREATEPATTERNBRUSH: case META_DIBCREATEPATTERNBRUSH:
+      case META_CREATEREGION: {
+        const int value = function == META_CREATEFONTINDIRECT ? word(parameters + 4) : -1;
+        auto free_slot = std::find(slots.begin(), slots.end(), -2);
+        if (free_slot == slots.end()) slots.push_back(value); else *free_slot = value;
+        break;
+      }
+      case META_DELETEOBJECT:
+        if (static_cast<size_t>(word(parameters)) < slots.size()) slots[word(parameters)] = -2;
+        break;
+      case META_SELECTOBJECT:
+        if (static_cast<size_t>(word(parameters)) < slots.size() && slots[word(parameters)] >= 0)
+          escapement = slots[word(parameters)];
+        break;
+      case META_EXTTEXTOUT: {
+        const int count = word(parameters + 4), options = word(parameters + 6);
+        const size_t text = parameters + 8 + ((options & (ETO_OPAQUE | ETO_CLIPPED)) ? 8 : 0);
+        if (text + count <= bits.size())
+          texts.push_back({std::string(reinterpret_cast<const char *>(&bits[text]), count), escapement});
+        break;
+      }
+      case META_TEXTOUT: {
+        const int count = word(parameters);
+        if (parameters + 2 + count <= bits.size())
+          texts.push_back({std::string(reinterpret_cast<const char *>(&bits[parameters + 2]), count), escapement});
+        break;
+      }
+    }
+    at += static_cast<size_t>(words) * 2;
+  }
+  return texts;
+}
+
+// The texts of the graph's copy on the clipboard.
+std::vector<DrawnText> copied_texts(HWND frame) {
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+  PostMessageA(frame, WM_COMMAND, kCopy, 0);
+  std::vector<DrawnText> texts;
+  if (!wait_until([] { return IsClipboardFormatAvailable(CF_METAFILEPICT) != 0; }, kWait)) return texts;
+  if (!OpenClipboard(nullptr)) return texts;
+  HANDLE data = GetClipboardData(CF_METAFILEPICT);
+  if (const METAFILEPICT *picture = data ? static_cast<const METAFILEPICT *>(GlobalLock(data)) : nullptr) {
+    texts = metafile_texts(picture->hMF);
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return texts;
+}
+
+// Whether `texts` holds `wanted` in this order, other texts between them allowed.
+bool holds_in_order(const std::vector<DrawnText> &texts, const std::vector<std::string> &wanted) {
+  size_t next = 0;
+  for (const DrawnText &t : texts)
+    if (next < wanted.size() && t.text == wanted[next]) next++;
+  return next == wanted.size();
+}
+
+const DrawnText *drawn_text(const std::vector<DrawnText> &texts, const std::string &text) {
+  for (const DrawnText &t : texts)
+    if (t.text == text) return &t;
+  return nullptr;
+}
 
 // A value a pixel stands for, on an axis of `span` drawn over `pixels`.
 double pixel_of(double span, int pixels) { return std::fabs(span) / pixels; }
@@ -443,6 +540,65 @@ TEST_F(Interaction, ATextBlockMadeThroughItsDialogAndDeleted) {
   settled();
   command(kDelete);
   EXPECT_TRUE(wait_until_destroyed(block, kWait));
+}
+
+// The format dialogs change what the graph draws: the x labels in scientific notation with
+// two digits, a retitled y axis that still reads upwards, and a logarithmic y axis turned
+// back to linear by the sine's negative values, with the message that says why.
+TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
+  const std::vector<std::string> x_labels{"0.0m", "1.0m", "2.0m", "3.0m", "4.0m", "5.0m"};
+  const std::vector<std::string> y_labels{"-1.0", "-0.5", "0.0", "0.5", "1.0"};
+  std::vector<DrawnText> texts = copied_texts(frame);
+  EXPECT_TRUE(holds_in_order(texts, x_labels));
+  EXPECT_TRUE(holds_in_order(texts, y_labels));
+  auto open = [&](int id, const char *title) {
+    PostMessageA(frame, WM_COMMAND, id, 0);
+    return wait_for_window(program, "#32770", title, kWait);
+  };
+  auto confirm = [&](HWND dialog) {
+    press_button(dialog, IDOK);
+    EXPECT_TRUE(wait_until_destroyed(dialog, kWait));
+    settled();
+  };
+
+  HWND label = open(kFormatXLabel, "Format X-Axis Label");
+  ASSERT_NE(label, nullptr);
+  SendMessageA(GetDlgItem(label, IDC_LABEL_SCIENTIFIC), BM_CLICK, 0, 0);
+  SetDlgItemTextA(label, IDC_LABEL_DIGITS, "2");
+  confirm(label);
+  texts = copied_texts(frame);
+  EXPECT_TRUE(holds_in_order(texts, {"0.00E+000", "1.00E-003", "2.00E-003", "3.00E-003", "4.00E-003", "5.00E-003"}));
+  EXPECT_EQ(drawn_text(texts, "1.0m"), nullptr);
+  EXPECT_TRUE(holds_in_order(texts, y_labels));
+
+  HWND title = open(kFormatYTitle, "Format Y-Axis Title");
+  ASSERT_NE(title, nullptr);
+  SetDlgItemTextA(title, IDC_TITLE_TEXT, "Gain");
+  SendMessageA(GetDlgItem(title, IDC_FONT_BOLD), BM_CLICK, 0, 0);
+  confirm(title);
+  texts = copied_texts(frame);
+  const DrawnText *y_title = drawn_text(texts, "Gain  [V]");
+  ASSERT_NE(y_title, nullptr);
+  EXPECT_EQ(y_title->escapement, 900);
+  EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-formatted.bmp")));
+
+  HWND axis = open(kFormatYAxis, "Format Y-Axis");
+  ASSERT_NE(axis, nullptr);
+  SendMessageA(GetDlgItem(axis, IDC_AXIS_LOGARITHMIC), BM_CLICK, 0, 0);
+  press_button(axis, IDOK);
+  // The range check shows its message without an owner and with the default caption.
+  HWND box = wait_for_window(program, "#32770", "Error", kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), "Negative or zero data not allowed in logaritmic plots");
+  press_button(box, IDOK);
+  EXPECT_TRUE(wait_until_destroyed(axis, kWait));
+  settled();
+  EXPECT_TRUE(holds_in_order(copied_texts(frame), y_labels));
+  axis = open(kFormatYAxis, "Format Y-Axis");
+  ASSERT_NE(axis, nullptr);
+  EXPECT_EQ(SendMessageA(GetDlgItem(axis, IDC_AXIS_LINEAR), BM_GETCHECK, 0, 0), BST_CHECKED);
+  press_button(axis, IDCANCEL);
+  EXPECT_TRUE(wait_until_destroyed(axis, kWait));
 }
 
 }  // namespace
