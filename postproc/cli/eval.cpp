@@ -44,12 +44,8 @@ bool read_arguments(int argc, char **argv, EvalArguments &a) {
   return a.path && !a.expressions.empty();
 }
 
-struct Series {
-  std::string text;
-  std::vector<double> values;
-};
+}  // namespace
 
-// Parses and evaluates one expression over the current plot; the exit status on failure.
 int evaluate_text(const char *text, const std::vector<double> &abscissa, Series &out) {
   int why = kParseOk;
   Expression *e = parse_expression(text, &why);
@@ -72,8 +68,6 @@ int evaluate_text(const char *text, const std::vector<double> &abscissa, Series 
   }
   return kCliOk;
 }
-
-}  // namespace
 
 int run_eval(int argc, char **argv) {
   EvalArguments a;

@@ -1,6 +1,8 @@
-// Both plots start from the same resampling and put bin k+1's frequency at (k+1)/T, T the
-// trace's x span; they differ in the transform, the window and the scaling. The DC term of
-// the normalised plot is plotted at 1/T, as the plot has always shown it.
+// Both plots start from the same resampling; they differ in the transform, the window and the
+// scaling. A point stands at the frequency of its bin, j/(n dt), with dt = T/(M-1) the spacing
+// of the M resampled values over the trace's x span T and n the values transformed: placing
+// bin j at j/T instead (or bin k at (k+1)/T) would show a tone off its frequency, by one bin
+// in the normalised plot and by the factor M/M' in a plain plot cut to M' samples.
 #include "fft_plot.h"
 
 #include <cmath>
@@ -25,6 +27,11 @@ bool span_of(const FftTraceChoice &choice, double &span) {
   if (choice.points < 1 || choice.samples < 1) return false;
   span = choice.x_values[choice.points - 1] - choice.x_values[0];
   return span > 0 && std::isfinite(span);
+}
+
+// The spacing of the resampled values; one sample stands for the whole span.
+double sample_spacing(const FftTraceChoice &choice, double span) {
+  return choice.samples > 1 ? span / (choice.samples - 1) : span;
 }
 
 std::unique_ptr<double[]> resampled(const FftTraceChoice &choice, size_t room) {
@@ -69,10 +76,11 @@ FftPlotStatus plain_fft_spectrum(const FftTraceChoice &choice, Spectrum &out) {
   out.frequency.reset(new_array(static_cast<size_t>(count)));
   out.magnitude.reset(new_array(static_cast<size_t>(count)));
   out.count = count;
+  double resolution = 1.0 / (used * sample_spacing(choice, span));
   for (int32_t k = 0; k < count; k++) {
     double re = data[2 * (k + 1)], im = data[2 * (k + 1) + 1];
     out.magnitude[k] = sqrt(re * re + im * im);
-    out.frequency[k] = (k + 1) / span;
+    out.frequency[k] = (k + 1) * resolution;
   }
   return kFftOk;
 }
@@ -88,9 +96,10 @@ FftPlotStatus normalized_fft_spectrum(const FftTraceChoice &choice, Spectrum &ou
   out.frequency.reset(new_array(static_cast<size_t>(count)));
   out.magnitude.reset(new_array(static_cast<size_t>(count)));
   out.count = count;
+  double resolution = 1.0 / (m * sample_spacing(choice, span));
   for (int32_t k = 0; k < count; k++) {
     out.magnitude[k] = 2.0 * s[k] / m;
-    out.frequency[k] = (k + 1) / span;
+    out.frequency[k] = k * resolution;
   }
   return kFftOk;
 }

@@ -35,10 +35,13 @@ enum FftPlotStatus {
   kFftTooFewSamples,   // the plain plot needs 4 samples at least to show a point
 };
 
+// Frequencies are those of the bins: bin j at j/(n dt), n the values transformed and
+// dt = T/(M-1) the spacing of the M resampled values over the trace's x span T.
+//
 // Plain FFT (Graph menu "Add FFT Plot"): samples cut to a power of two M', the three-term
-// cosine window, radix2_fft, the magnitudes of bins 1 .. M'/2-1 at (k+1)/T, unscaled.
+// cosine window, radix2_fft, the magnitudes of bins 1 .. M'/2-1, unscaled.
 FftPlotStatus plain_fft_spectrum(const FftTraceChoice &choice, Spectrum &out);
-// Normalised FFT: any sample count, no window, 2|X_k|/M for k = 0 .. M/2 at (k+1)/T.
+// Normalised FFT: any sample count, no window, 2|X_k|/M for bins k = 0 .. M/2 (DC at 0 Hz).
 FftPlotStatus normalized_fft_spectrum(const FftTraceChoice &choice, Spectrum &out);
 
 // "FFT(name)": the window title and the spectrum trace's legend.

@@ -42,8 +42,8 @@ TEST(NormalizedFft, SineOnABinShowsItsAmplitude) {
     ASSERT_EQ(out.count, m / 2 + 1) << m;
     EXPECT_NEAR(out.magnitude[5], 1.5, 1e-9) << m;
     EXPECT_NEAR(out.magnitude[4], 0, 1e-9);
-    double span = s.x.back() - s.x[0];
-    for (int32_t k : {0, 5, m / 2}) EXPECT_DOUBLE_EQ(out.frequency[k], (k + 1) / span);
+    // m samples 2/m apart: bin k at k/2 Hz, the tone's 2.5 Hz on bin 5, DC at 0.
+    for (int32_t k : {0, 5, m / 2}) EXPECT_NEAR(out.frequency[k], k / 2.0, 1e-12 * m);
   }
 }
 
@@ -53,7 +53,9 @@ TEST(NormalizedFft, ThousandSamplesGiveFiveHundredOnePointsAndADoubledDc) {
   ASSERT_EQ(normalized_fft_spectrum(s.choice(1000), out), kFftOk);
   EXPECT_EQ(out.count, 501);
   EXPECT_NEAR(out.magnitude[0], 0.5, 1e-12);   // the DC term doubled too, plotted at 1/T
-  EXPECT_DOUBLE_EQ(out.frequency[0], 1 / 0.999);
+  EXPECT_EQ(out.frequency[0], 0);
+  EXPECT_NEAR(out.frequency[1], 1.0, 1e-12);   // 1000 samples 1 ms apart
+  EXPECT_NEAR(out.frequency[500], 500.0, 1e-9);
 }
 
 TEST(NormalizedFft, LinearInTheTrace) {
@@ -76,9 +78,24 @@ TEST(PlainFft, WindowedConstantAndPointCount) {
   EXPECT_NEAR(out.magnitude[0], 256 / 1.05307, 1e-9);
   EXPECT_NEAR(out.magnitude[1], 0.238 * 256 / 1.05307, 1e-9);
   for (int32_t k = 2; k < out.count; k++) EXPECT_NEAR(out.magnitude[k], 0, 1e-9) << k;
-  double span = s.x.back() - s.x[0];
-  EXPECT_DOUBLE_EQ(out.frequency[0], 1 / span);
-  EXPECT_DOUBLE_EQ(out.frequency[254], 255 / span);
+  // 512 of the samples, 4 ms apart: bins 1/(512 * 4 ms) apart, bin 1 first.
+  EXPECT_NEAR(out.frequency[0], 1 / 2.048, 1e-12);
+  EXPECT_NEAR(out.frequency[254], 255 / 2.048, 1e-9);
+}
+
+// Cut from 1000 to 512 samples, a 10 Hz tone still peaks within a bin of 10 Hz: the bins
+// are spaced by the samples transformed, not by the whole trace's span.
+TEST(PlainFft, ToneStaysAtItsFrequencyWhenSamplesAreCut) {
+  Signal s = sampled(1000, 1.0, [](double t) { return sin(kTwoPi * 10 * t); });
+  for (int32_t samples : {1000, 1024, 4096}) {
+    Spectrum out;
+    ASSERT_EQ(plain_fft_spectrum(s.choice(samples), out), kFftOk);
+    int32_t peak = 0;
+    for (int32_t k = 1; k < out.count; k++)
+      if (out.magnitude[k] > out.magnitude[peak]) peak = k;
+    double bin = out.frequency[1] - out.frequency[0];
+    EXPECT_NEAR(out.frequency[peak], 10.0, bin) << samples;
+  }
 }
 
 TEST(PlainFft, UnscaledToneOfTheWindowedSignal) {
