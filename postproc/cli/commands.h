@@ -31,6 +31,12 @@ bool cli_load(const char *path);
 // the status to end with (the reason already printed).
 int cli_open_plot(const char *path, int plot);
 
+// The --plot argument: a plot index from 0.
+bool read_plot_argument(const char *text, int &plot);
+
+// cli_open_plot, then the abscissa of the plot (variable 0) with the evaluation warnings cleared.
+int cli_open_abscissa(const char *path, int plot, std::vector<double> &abscissa);
+
 // From then on every message the program would show is printed on stderr.
 void cli_print_messages();
 

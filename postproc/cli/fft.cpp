@@ -11,7 +11,6 @@
 #include "../base/messages.h"
 #include "../base/text.h"
 #include "../data/export.h"
-#include "../data/plot_model.h"
 #include "../expr/evaluate.h"
 #include "../resources/resource_ids.h"
 #include "../spectrum/fft_plot.h"
@@ -31,10 +30,7 @@ struct FftArguments {
 bool read_arguments(int argc, char **argv, FftArguments &a) {
   for (int i = 0; i < argc; i++) {
     if (strcmp(argv[i], "--plot") == 0 && i + 1 < argc) {
-      char *end;
-      long n = strtol(argv[++i], &end, 10);
-      if (*end || end == argv[i] || n < 0 || n > 1000000) return false;
-      a.plot = static_cast<int>(n);
+      if (!read_plot_argument(argv[++i], a.plot)) return false;
     } else if (strcmp(argv[i], "--samples") == 0 && i + 1 < argc) {
       a.samples = argv[++i];
       int64_t v;
@@ -60,10 +56,8 @@ int run_fft(int argc, char **argv) {
     fprintf(stderr, "usage: ulmocli fft FILE.out [--plot N] [--samples M] [--normalized] EXPR\n");
     return kCliUsage;
   }
-  if (int status = cli_open_plot(a.path, a.plot)) return status;
-  clear_evaluation_warnings();
-  std::vector<double> abscissa(static_cast<size_t>(point_count()));
-  build_abscissa(abscissa.data());
+  std::vector<double> abscissa;
+  if (int status = cli_open_abscissa(a.path, a.plot, abscissa)) return status;
   Series y;
   if (int status = evaluate_text(a.expression, abscissa, y)) return status;
 

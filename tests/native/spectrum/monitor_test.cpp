@@ -12,7 +12,9 @@
 #include "graph/resources.h"
 #include "shell/graph_preferences.h"
 #include "shell/settings.h"
+#include "resources/spectrum_dialog_ids.h"
 #include "spectrum/monitor.h"
+#include "spectrum/monitor_form.h"
 #include "spectrum/psd.h"
 #include "test_signal.h"
 
@@ -278,6 +280,39 @@ TEST_F(MonitorGraphTest, RefreshReplotsInPlace) {
   EXPECT_EQ(first->next->next->y_values[3], 9);
   EXPECT_EQ(data_range(graph, 0).max, 4);
   EXPECT_EQ(data_range(graph, 1).max, 9);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MonitorForm, DimmingFollowsTheCheckBoxes) {
+  struct Row { bool psd, averaging, sndr; std::vector<int> dimmed; } rows[] = {
+      {true, true, true, {}},
+      {true, false, true, {IDC_MONITOR_LENGTH_LABEL, IDC_MONITOR_LENGTH}},
+      {false, true, true, {IDC_MONITOR_FREQUENCY_LABEL, IDC_MONITOR_FREQUENCY,
+                           IDC_MONITOR_FREQUENCY_UNIT, IDC_MONITOR_AVERAGING,
+                           IDC_MONITOR_LENGTH_LABEL, IDC_MONITOR_LENGTH}},
+      {true, true, false, {IDC_MONITOR_OSR_LABEL}},
+  };
+  for (const Row &r : rows) {
+    std::vector<int> dimmed;
+    for (const ControlState &c : monitor_dimming(r.psd, r.averaging, r.sndr))
+      if (!c.enabled) dimmed.push_back(c.id);
+    EXPECT_EQ(dimmed, r.dimmed) << r.psd << r.averaging << r.sndr;
+  }
+}
+
+TEST(MonitorForm, FieldTexts) {
+  EXPECT_EQ(monitor_frequency_text(1.0), "1");
+  EXPECT_EQ(monitor_frequency_text(44100.0), "44100");
+  EXPECT_EQ(monitor_frequency_text(2.5e6), "2.5e+006");
+  EXPECT_EQ(monitor_unsigned_text(32), "32");
+  double fs = 0;
+  EXPECT_TRUE(read_monitor_frequency("2.5e6", fs));
+  EXPECT_EQ(fs, 2.5e6);
+  EXPECT_FALSE(read_monitor_frequency("fast", fs));
+  EXPECT_FALSE(read_monitor_frequency("12 kHz", fs));
 }
 
 }  // namespace
