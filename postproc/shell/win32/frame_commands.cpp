@@ -5,6 +5,7 @@
 // files, printing, export) are wired here with their preconditions checked.
 #include <windows.h>
 
+#include "../../base/text.h"
 #include "../../data/load.h"
 #include "../../data/plot_model.h"
 #include "../../data/win32/plot_dialogs.h"
@@ -19,7 +20,6 @@
 #include "../graph_preferences.h"
 #include "../commands.h"
 #include "../settings.h"
-#include "../../base/text.h"
 #include "about.h"
 #include "file_dialog.h"
 #include "app.h"
@@ -83,7 +83,7 @@ void add_plot() {
     overlay_plot_window(active, batch, preferences);
 }
 
-void add_fft_plots(bool normalized) {
+void fft_plots_of_active_graph(bool normalized) {
   HWND active = app().active_child;
   if (active && child_kind(active) == kGraphWindow)
     add_fft_plots(app().mdi_client, active, normalized, graph_preferences(settings()));
@@ -157,8 +157,8 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdExit: SendMessageA(app().frame, WM_CLOSE, 0, 0); break;
     case kCmdAddPlot: add_plot(); break;
     case kCmdXAxisExpression: x_axis_expression(); break;
-    case kCmdAddFftPlot: add_fft_plots(false); break;
-    case kCmdAddNormalizedFftPlot: add_fft_plots(true); break;
+    case kCmdAddFftPlot: fft_plots_of_active_graph(false); break;
+    case kCmdAddNormalizedFftPlot: fft_plots_of_active_graph(true); break;
     case kCmdMonitorFile:
       monitor_file_command(app().frame, client, graph_preferences(settings()), browse_for_monitored_file);
       break;
