@@ -879,7 +879,25 @@ TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
   EXPECT_EQ(SendMessageA(GetDlgItem(fft, IDC_FFT_TRACE), CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(control_text(fft, IDC_FFT_POINTS), "4001");
   EXPECT_EQ(control_text(fft, IDC_FFT_SAMPLES), "4096");
+  // Another trace chosen: the field's value is kept by the trace it belonged to, after the
+  // rule (3000 becomes 4096, -512 becomes 512, text that is no number changes nothing).
+  HWND traces = GetDlgItem(fft, IDC_FFT_TRACE);
+  auto choose = [&](int index) {
+    SendMessageA(traces, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(fft, WM_COMMAND, MAKEWPARAM(IDC_FFT_TRACE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(traces));
+    return control_text(fft, IDC_FFT_SAMPLES);
+  };
   SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "3000");
+  EXPECT_EQ(choose(1), "4096");
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "-512");
+  EXPECT_EQ(choose(0), "4096");
+  EXPECT_EQ(choose(1), "512");
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "many");
+  EXPECT_EQ(choose(0), "4096");
+  EXPECT_EQ(choose(1), "512");
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "4001");   // the trace's own points stay
+  EXPECT_EQ(choose(0), "4096");
+  EXPECT_EQ(choose(1), "4001");
   press_button(fft, IDOK);
   ASSERT_TRUE(wait_until_destroyed(fft, kWait));
   ASSERT_TRUE(graph_count_is(3));
