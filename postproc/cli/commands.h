@@ -1,6 +1,9 @@
 // The ulmocli commands; each returns the process exit status.
 #pragma once
 
+#include <string>
+#include <vector>
+
 // Exit statuses shared by the commands.
 enum CliStatus {
   kCliOk = 0,
@@ -10,11 +13,14 @@ enum CliStatus {
   kCliEvaluationFailed = 3,   // eval: the run failed (its message is on stderr)
   kCliExpressionFailed = 3,   // render: an expression that does not parse or evaluate
   kCliWriteFailed = 4,        // render: the picture could not be written
+  kCliNoSpectrum = 5,         // fft, psd: the data give no spectrum (the reason on stderr)
 };
 
 int run_info(int argc, char **argv);
 int run_eval(int argc, char **argv);
 int run_render(int argc, char **argv);
+int run_fft(int argc, char **argv);
+int run_psd(int argc, char **argv);
 
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.
@@ -24,3 +30,20 @@ bool cli_load(const char *path);
 // from then on every message the program would show printed on stderr. Returns kCliOk, or
 // the status to end with (the reason already printed).
 int cli_open_plot(const char *path, int plot);
+
+// The --plot argument: a plot index from 0.
+bool read_plot_argument(const char *text, int &plot);
+
+// cli_open_plot, then the abscissa of the plot (variable 0) with the evaluation warnings cleared.
+int cli_open_abscissa(const char *path, int plot, std::vector<double> &abscissa);
+
+// From then on every message the program would show is printed on stderr.
+void cli_print_messages();
+
+// An expression evaluated over the current plot at `abscissa`, with its text form.
+struct Series {
+  std::string text;
+  std::vector<double> values;
+};
+// Parses and evaluates one expression; kCliOk, or the status to end with (reason printed).
+int evaluate_text(const char *text, const std::vector<double> &abscissa, Series &out);

@@ -29,10 +29,7 @@ struct EvalArguments {
 bool read_arguments(int argc, char **argv, EvalArguments &a) {
   for (int i = 0; i < argc; i++) {
     if (strcmp(argv[i], "--plot") == 0 && i + 1 < argc) {
-      char *end;
-      long n = strtol(argv[++i], &end, 10);
-      if (*end || end == argv[i] || n < 0 || n > 1000000) return false;
-      a.plot = static_cast<int>(n);
+      if (!read_plot_argument(argv[++i], a.plot)) return false;
     } else if (strcmp(argv[i], "--x") == 0 && i + 1 < argc) {
       a.x = argv[++i];
     } else if (!a.path) {
@@ -44,12 +41,24 @@ bool read_arguments(int argc, char **argv, EvalArguments &a) {
   return a.path && !a.expressions.empty();
 }
 
-struct Series {
-  std::string text;
-  std::vector<double> values;
-};
+}  // namespace
 
-// Parses and evaluates one expression over the current plot; the exit status on failure.
+bool read_plot_argument(const char *text, int &plot) {
+  char *end;
+  long n = strtol(text, &end, 10);
+  if (*end || end == text || n < 0 || n > 1000000) return false;
+  plot = static_cast<int>(n);
+  return true;
+}
+
+int cli_open_abscissa(const char *path, int plot, std::vector<double> &abscissa) {
+  if (int status = cli_open_plot(path, plot)) return status;
+  clear_evaluation_warnings();
+  abscissa.assign(static_cast<size_t>(point_count()), 0.0);
+  build_abscissa(abscissa.data());
+  return kCliOk;
+}
+
 int evaluate_text(const char *text, const std::vector<double> &abscissa, Series &out) {
   int why = kParseOk;
   Expression *e = parse_expression(text, &why);
@@ -73,19 +82,14 @@ int evaluate_text(const char *text, const std::vector<double> &abscissa, Series 
   return kCliOk;
 }
 
-}  // namespace
-
 int run_eval(int argc, char **argv) {
   EvalArguments a;
   if (!read_arguments(argc, argv, a)) {
     fprintf(stderr, "usage: ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...\n");
     return kCliUsage;
   }
-  if (int status = cli_open_plot(a.path, a.plot)) return status;
-  clear_evaluation_warnings();
-
-  std::vector<double> abscissa(static_cast<size_t>(point_count()));
-  build_abscissa(abscissa.data());
+  std::vector<double> abscissa;
+  if (int status = cli_open_abscissa(a.path, a.plot, abscissa)) return status;
   Series x{"", abscissa};
   int status = a.x ? evaluate_text(a.x, abscissa, x) : kCliOk;
   std::vector<Series> ys(a.expressions.size());

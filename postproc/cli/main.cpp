@@ -36,9 +36,13 @@ void usage() {
           "       ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...\n"
           "       ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page]\n"
           "                      [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n"
+          "       ulmocli fft FILE.out [--plot N] [--samples M] [--normalized] EXPR\n"
+          "       ulmocli psd FILE.dat [--fs F] [--avg L] [--hann] [--osr R] [--no-psd]\n"
           "  info   the plots, variables and statistics of a result file\n"
           "  eval   expressions over a plot, in the trace export format\n"
-          "  render the graph of expressions over a plot, as an SVG, PNG or PDF file\n");
+          "  render the graph of expressions over a plot, as an SVG, PNG or PDF file\n"
+          "  fft    the FFT plot of an expression, in the trace export format\n"
+          "  psd    the spectra of a monitored data file, then a line \"SNDR value dB\" per column\n");
 }
 
 int print_message(WindowHandle, const char *text, const char *, unsigned) {
@@ -62,9 +66,11 @@ int cli_open_plot(const char *path, int plot) {
     fprintf(stderr, "ulmocli: %s has no plot %d\n", path, plot);
     return kCliUsage;
   }
-  ui_hooks().message_box = print_message;
+  cli_print_messages();
   return kCliOk;
 }
+
+void cli_print_messages() { ui_hooks().message_box = print_message; }
 
 int main(int argc, char **argv) {
   ui_hooks().message_box = remember_message;
@@ -81,6 +87,10 @@ int main(int argc, char **argv) {
     status = run_eval(argc - 2, argv + 2);
   else if (strcmp(argv[1], "render") == 0)
     status = run_render(argc - 2, argv + 2);
+  else if (strcmp(argv[1], "fft") == 0)
+    status = run_fft(argc - 2, argv + 2);
+  else if (strcmp(argv[1], "psd") == 0)
+    status = run_psd(argc - 2, argv + 2);
   else
     usage();
   clear_plot_list();

@@ -1,15 +1,21 @@
 // ulmolink [-5|-6|-7] TEXT
+// ulmolink --command ID
 //
 // Hands TEXT to a running postprocessor as the simulator does: the text goes on the clipboard
 // and WM_APP+5 (default), +6 or +7 is sent to the window of class "AppFrame". SendMessage
 // returns only when the frame has handled the message, so the clipboard is ours again when
 // this program ends. Exit codes: 0 sent, 1 no frame window or clipboard unavailable, 2 usage.
 //
+// --command posts WM_COMMAND ID to the frame, for the commands that no menu item, key or button
+// carries ("Monitor File On Disk and Plot", 10003). It is posted, not sent: the command may
+// open a modal dialog, and this program should not wait for the user to close it.
+//
 // The frame reads at most 1023 characters; a longer text is refused here rather than have the
 // frame silently drop its tail (and with it variable indices).
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -17,7 +23,7 @@ namespace {
 const size_t kTextLimit = 1023;
 
 int usage(const char *why) {
-  fprintf(stderr, "ulmolink: %s\nusage: ulmolink [-5|-6|-7] TEXT\n", why);
+  fprintf(stderr, "ulmolink: %s\nusage: ulmolink [-5|-6|-7] TEXT\n       ulmolink --command ID\n", why);
   return 2;
 }
 
@@ -51,9 +57,26 @@ bool put_text_on_clipboard(const char *text) {
   return ok;
 }
 
+// Posts the command to the running frame.
+int send_command(const char *text) {
+  char *end;
+  long id = strtol(text, &end, 10);
+  if (*end || end == text || id < 1 || id > 0xffff) return usage("ID must be a command number");
+  HWND frame = FindWindowA("AppFrame", nullptr);
+  if (!frame) {
+    fprintf(stderr, "ulmolink: no window of class \"AppFrame\" (is the postprocessor running?)\n");
+    return 1;
+  }
+  return PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(id), 0) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
+  if (argc > 1 && strcmp(argv[1], "--command") == 0) {
+    if (argc != 3) return usage("--command takes one ID");
+    return send_command(argv[2]);
+  }
   UINT message = WM_APP + 5;
   int next = 1;
   if (argc > 1 && argv[1][0] == '-') {

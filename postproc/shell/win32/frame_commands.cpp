@@ -5,18 +5,23 @@
 // files, printing, export) are wired here with their preconditions checked.
 #include <windows.h>
 
+#include "../../base/text.h"
 #include "../../data/load.h"
 #include "../../data/plot_model.h"
 #include "../../data/win32/plot_dialogs.h"
 #include "../../graph/win32/cursors.h"
 #include "../../graph/win32/graph_interaction.h"
 #include "../../graph/win32/graph_window.h"
+#include "../../resources/resource_ids.h"
+#include "../../spectrum/win32/fft_windows.h"
+#include "../../spectrum/win32/monitor_window.h"
 #include "../../traces/win32/add_plot_dialog.h"
 #include "../../traces/win32/plot_windows.h"
 #include "../graph_preferences.h"
 #include "../commands.h"
 #include "../settings.h"
 #include "about.h"
+#include "file_dialog.h"
 #include "app.h"
 #include "preferences.h"
 #include "status_bar.h"
@@ -76,6 +81,17 @@ void add_plot() {
     new_plot_window(app().mdi_client, batch, preferences);
   else if (batch.choice == AddPlotChoice::kOverlayPlot && can_overlay)
     overlay_plot_window(active, batch, preferences);
+}
+
+void fft_plots_of_active_graph(bool normalized) {
+  HWND active = app().active_child;
+  if (active && child_kind(active) == kGraphWindow)
+    add_fft_plots(app().mdi_client, active, normalized, graph_preferences(settings()));
+}
+
+bool browse_for_monitored_file(HWND, std::string &path) {
+  return file_dialog(path, true, IDS_INITIAL_EXPERIMENTAL_FILE, load_text(IDS_FILTER_EXPERIMENTAL_FILES),
+                     "Browse");
 }
 
 void x_axis_expression() {
@@ -141,6 +157,11 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdExit: SendMessageA(app().frame, WM_CLOSE, 0, 0); break;
     case kCmdAddPlot: add_plot(); break;
     case kCmdXAxisExpression: x_axis_expression(); break;
+    case kCmdAddFftPlot: fft_plots_of_active_graph(false); break;
+    case kCmdAddNormalizedFftPlot: fft_plots_of_active_graph(true); break;
+    case kCmdMonitorFile:
+      monitor_file_command(app().frame, client, graph_preferences(settings()), browse_for_monitored_file);
+      break;
     case kCmdPreferences: preferences(); break;
     case kCmdPlotInfo: show_plot_info(app().frame); break;
     case kCmdShowCursors: toggle_cursors(); break;
@@ -161,11 +182,9 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
       forward_to_active_child(wparam, lparam);
       break;
-    // Owned by subsystems still to come: the monitored file, printer setup, export, graph
-    // files and FFT plots.
-    case kCmdMonitorFile: case kCmdPrinterSetup: case kCmdExportToFile:
+    // Owned by subsystems still to come: printer setup, export and graph files.
+    case kCmdPrinterSetup: case kCmdExportToFile:
     case kCmdOpenGraphFile: case kCmdSaveGraphFile: case kCmdExportToSpreadsheet:
-    case kCmdAddFftPlot: case kCmdAddNormalizedFftPlot:
       break;
     default:
       if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {

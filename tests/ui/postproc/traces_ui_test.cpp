@@ -1,7 +1,7 @@
 // Graph windows made from traces as a user sees them: the Add Plot builder and its two ways
 // out, the X-axis expression, the simulator's direct plots, Reload after the simulator wrote
 // the file again, the view modes and Copy Graph, the menu with a graph window active, and a
-// trace of 4 M points.
+// trace of 4 M points; the spectra of a graph's traces and a monitored data file.
 //
 // Graph windows are MDI children, so they are found below the MDI client rather than among
 // the top-level windows; their legend labels are their "Text" children, ordered left to right
@@ -20,8 +20,10 @@
 #include "circuits.h"
 #include "driver.h"
 #include "resources/dialog_ids.h"
+#include "resources/spectrum_dialog_ids.h"
 #include "result_writer.h"
 #include "revisions.h"
+#include "test_signal.h"
 
 namespace {
 
@@ -37,6 +39,7 @@ const size_t kCurvePixels = 20;
 // The commands a scenario gives through the frame.
 const int kReload = 10002, kCopy = 11002, kAddPlot = 12001, kXAxisExpression = 12004;
 const int kShowLegends = 14004, kViewNormal = 14005, kViewPrintLayout = 14006;
+const int kAddFftPlot = 12002, kAddNormalizedFftPlot = 12003;
 // Function buttons that need a complex plot: mag, phase, re, im.
 const int kComplexButtons[] = {825, 826, 827, 828};
 const int kTimes = 806, kOpen = 808, kClose = 809;
@@ -865,6 +868,138 @@ TEST_F(Traces, FourMillionPointsTimed) {
            "repaint %.0f ms; resize %.0f ms",
            (closed - pressed) * 1000, (new_plot_drawn - closed) * 1000, repaint_seconds * 1000, resize_seconds * 1000);
   std::cout << line << std::endl;
+}
+
+// 9. Spectra of a graph's traces: one dialog, then a window per trace, each titled after its
+// trace; the samples field raises what the user typed to a power of two.
+TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
+  const std::string path = sample("amplifier-transient.out");
+  ASSERT_NE(start_on(path), nullptr);
+  HWND source = new_plot_of({1, 2});
+  ASSERT_NE(source, nullptr);
+  command(kAddNormalizedFftPlot);
+  HWND fft = dialog("Add FFT Plot");
+  ASSERT_NE(fft, nullptr);
+  EXPECT_EQ(SendMessageA(GetDlgItem(fft, IDC_FFT_TRACE), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(control_text(fft, IDC_FFT_POINTS), "4001");
+  EXPECT_EQ(control_text(fft, IDC_FFT_SAMPLES), "4096");
+  // Another trace chosen: the field's value is kept by the trace it belonged to, after the
+  // rule (3000 becomes 4096, -512 becomes 512, text that is no number changes nothing).
+  HWND traces = GetDlgItem(fft, IDC_FFT_TRACE);
+  auto choose = [&](int index) {
+    SendMessageA(traces, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(fft, WM_COMMAND, MAKEWPARAM(IDC_FFT_TRACE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(traces));
+    return control_text(fft, IDC_FFT_SAMPLES);
+  };
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "3000");
+  EXPECT_EQ(choose(1), "4096");
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "-512");
+  EXPECT_EQ(choose(0), "4096");
+  EXPECT_EQ(choose(1), "512");
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "many");
+  EXPECT_EQ(choose(0), "4096");
+  EXPECT_EQ(choose(1), "512");
+  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "4001");   // the trace's own points stay
+  EXPECT_EQ(choose(0), "4096");
+  EXPECT_EQ(choose(1), "4001");
+  press_button(fft, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(fft, kWait));
+  ASSERT_TRUE(graph_count_is(3));
+  EXPECT_EQ(titles_of(graphs()), (std::vector<std::string>{"'v(in)' 'v(out)' ", "FFT('v(in)')", "FFT('v(out)')"}));
+  for (HWND g : graphs()) {
+    if (g == source) continue;
+    EXPECT_TRUE(drawn(g));
+    EXPECT_EQ(texts_of(legend_labels(g)), std::vector<std::string>{window_text(g)});
+  }
+  EXPECT_TRUE(screenshot(active_child(), "spectrum-fft.bmp"));
+
+  // Cancel makes nothing.
+  command(kAddFftPlot);
+  fft = dialog("Add FFT Plot");
+  ASSERT_NE(fft, nullptr);
+  press_button(fft, IDCANCEL);
+  ASSERT_TRUE(wait_until_destroyed(fft, kWait));
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(graphs().size(), 3u);
+}
+
+// 10. The monitored file: reached through ulmolink, its dialog's dimming, the plot, and the
+// plot again in the same window when it gets the focus after the file was rewritten.
+TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
+  const std::string host = scratch_host("monitored.dat");
+  auto write_signal = [&](double amplitude) {
+    TestSignalSpec spec;
+    spec.samples = 1024;
+    spec.signal_bin = 6;
+    spec.amplitude = amplitude;
+    TestSignal signal = make_test_signal(spec);
+    FILE *f = fopen(host.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fputs("samples\n", f);
+    for (double v : signal.samples) fprintf(f, "%.17g\n", v);
+    fclose(f);
+  };
+  write_signal(0.5);
+  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  HWND other = new_plot_of({1});
+  ASSERT_NE(other, nullptr);
+
+  Program linker{};
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "--command 10003", linker));
+  ASSERT_EQ(wait_for_exit(linker, kWait), 0);
+  HWND monitor = dialog("Monitor File On Disk and Plot");
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_EQ(control_text(monitor, IDC_MONITOR_FREQUENCY), "1");
+  EXPECT_EQ(control_text(monitor, IDC_MONITOR_OSR), "32");
+  EXPECT_TRUE(enabled(monitor, IDC_MONITOR_FREQUENCY));
+  EXPECT_FALSE(enabled(monitor, IDC_MONITOR_LENGTH));   // averaging is off
+  click(monitor, IDC_MONITOR_PSD);
+  EXPECT_FALSE(enabled(monitor, IDC_MONITOR_FREQUENCY));
+  EXPECT_FALSE(enabled(monitor, IDC_MONITOR_AVERAGING));
+  click(monitor, IDC_MONITOR_PSD);
+  EXPECT_TRUE(enabled(monitor, IDC_MONITOR_FREQUENCY));
+  click(monitor, IDC_MONITOR_SNDR);
+  EXPECT_FALSE(enabled(monitor, IDC_MONITOR_OSR_LABEL));
+  click(monitor, IDC_MONITOR_SNDR);
+  SetDlgItemTextA(monitor, IDC_MONITOR_FILE, windows_path(host).c_str());
+  press_button(monitor, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(monitor, kWait));
+  ASSERT_TRUE(graph_count_is(2));
+  HWND plotted = active_child();
+  EXPECT_EQ(window_text(plotted), windows_path(host));
+  EXPECT_EQ(texts_of(legend_labels(plotted)), std::vector<std::string>{"PSD [dBFS]"});
+  ASSERT_TRUE(drawn(plotted));
+  EXPECT_TRUE(screenshot(plotted, "spectrum-monitor.bmp"));
+  const ScreenImage before = capture_client(plotted);
+
+  // The simulator writes the file again; its time moves on by a minute, whatever the clock.
+  FILETIME written{};
+  HANDLE file = CreateFileA(host.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  GetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  write_signal(0.05);
+  ULARGE_INTEGER later{};
+  later.LowPart = written.dwLowDateTime;
+  later.HighPart = written.dwHighDateTime;
+  later.QuadPart += 600000000ULL;
+  written.dwLowDateTime = later.LowPart;
+  written.dwHighDateTime = later.HighPart;
+  file = CreateFileA(host.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &written));
+  CloseHandle(file);
+
+  // Another window takes the focus, then the monitor's window gets it back.
+  SendMessageA(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(other), 0);
+  ASSERT_TRUE(settled());
+  SendMessageA(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(plotted), 0);
+  EXPECT_TRUE(repainted_differently(plotted, before));
+  EXPECT_EQ(graphs().size(), 2u);   // in place
+  EXPECT_EQ(texts_of(legend_labels(plotted)), std::vector<std::string>{"PSD [dBFS]"});
+  EXPECT_TRUE(screenshot(plotted, "spectrum-monitor-refreshed.bmp"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ struct Received {
   std::string text;
 };
 std::vector<Received> received;
+std::vector<WPARAM> commands;   // WM_COMMAND ids the frame took
 
 LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message >= WM_APP + 5 && message <= WM_APP + 7) {
@@ -31,6 +32,10 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
       r.text = "<clipboard busy>";
     }
     received.push_back(r);
+    return 0;
+  }
+  if (message == WM_COMMAND) {
+    commands.push_back(wparam);
     return 0;
   }
   return DefWindowProcA(hwnd, message, wparam, lparam);
@@ -90,6 +95,7 @@ class UlmoLink : public ::testing::Test {
  protected:
   void SetUp() override {
     received.clear();
+    commands.clear();
     WNDCLASSA wc{};
     wc.lpfnWndProc = frame_proc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -123,6 +129,23 @@ TEST_F(UlmoLink, SendsEachMessageWithTheText) {
   }
   EXPECT_EQ(WM_APP + 5, 32773u);
   EXPECT_EQ(WM_APP + 7, 32775u);
+}
+
+// --command posts a frame command, the one way to reach those no menu carries.
+TEST_F(UlmoLink, PostsAFrameCommand) {
+  LinkRun run = run_ulmolink("--command 10003");
+  EXPECT_EQ(run.exit_code, 0) << run.error;
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  EXPECT_EQ(commands, std::vector<WPARAM>{10003});
+  EXPECT_TRUE(received.empty());
+  for (const char *args : {"--command", "--command x", "--command 0", "--command 70000",
+                           "--command 10003 10004"}) {
+    commands.clear();
+    EXPECT_EQ(run_ulmolink(args).exit_code, 2) << args;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    EXPECT_TRUE(commands.empty()) << args;
+  }
 }
 
 TEST_F(UlmoLink, LongestTextTheFrameReads) {
