@@ -14,9 +14,7 @@
 #include "../base/text.h"
 #include "../base/ui.h"
 #include "../data/plot_model.h"
-#include "../graph/layout.h"
-#include "../graph/legend_label.h"
-#include "../graph/paint.h"
+#include "../graph/headless.h"
 #include "../graph/render/cairo_canvas.h"
 #include "../graph/render/svg_canvas.h"
 #include "../graph/resources.h"
@@ -115,16 +113,11 @@ ExpressionPtr parse(const char *text) {
   return nullptr;
 }
 
-// Layout and paint as the graph window has them; the legend labels, child windows on the
-// screen, drawn last at the places the layout gave them, as Copy Graph draws them.
+// Layout and paint as the graph window has them; the legend labels and text blocks, child
+// windows on the screen, drawn at the places the layout gave them, as Copy Graph draws them.
 void draw_graph(Graph *graph, Canvas &canvas, TextSize client) {
-  layout_graph(graph, canvas, {client, kScreenDotsPerInch, nullptr});
-  paint_graph(graph, canvas, client, settings().detect_multiple_traces != 0);
-  const GraphResources *resources = graph_resources();
-  if (graph->legend_display != kLegendShown || !resources) return;
-  canvas.set_text_colour(kWindowTextColour);
-  for (const Trace *t = graph->head->next; t; t = t->next)
-    draw_legend_label(canvas, *t, *resources);
+  draw_window_picture(graph, canvas, {client, kScreenDotsPerInch, nullptr}, kWindowTextColour,
+                      settings().detect_multiple_traces != 0);
 }
 
 bool write_svg(Graph *graph, TextSize size, const char *path) {
