@@ -1,6 +1,8 @@
 // The ulmocli commands; each returns the process exit status.
 #pragma once
 
+#include <string>
+
 // Exit statuses shared by the commands.
 enum CliStatus {
   kCliOk = 0,
@@ -19,6 +21,14 @@ int run_render(int argc, char **argv);
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.
 bool cli_load(const char *path);
+
+// From now on every message the program would show is printed on stderr; a question is
+// answered No, and said so.
+void cli_print_messages();
+// Whether a file opens for reading, also when a path saved on Windows names it with
+// backslashes; and that path as this system names it.
+bool cli_file_readable(const std::string &path);
+std::string cli_local_path(const std::string &path);
 
 // What eval and render start with: the file loaded, plot `plot` made current (unless -1), and
 // from then on every message the program would show printed on stderr. Returns kCliOk, or

@@ -121,14 +121,18 @@ void load_trace(const ProfileFunctions &file, int number, GraphFileHooks &hooks,
 
   int failure = kParseOk;
   ExpressionPtr y(parse_expression_with_units(read_text(file, s, "YExpression").c_str(), &failure));
-  if (!y) return;
   std::vector<ExpressionPtr> batch;
-  batch.push_back(std::move(y));
   std::string ignored_title;
   Trace *before = graph->tail;
-  if (!add_expression_traces(graph, ignored_title, batch, {legend}, x_range, y_range, preferences) ||
-      graph->tail == before)
+  // No expression, or an empty one, leaves nothing to draw either.
+  if (y && y->token_count > 0) {
+    batch.push_back(std::move(y));
+    add_expression_traces(graph, ignored_title, batch, {legend}, x_range, y_range, preferences);
+  }
+  if (graph->tail == before) {
+    if (hooks.trace_left_out) hooks.trace_left_out(number, legend);
     return;
+  }
   Trace *trace = graph->tail;
   set_number(trace, kTraceSymbolIndex, read_number(file, s, "SymbolIndex", 0));
   set_number(trace, kTraceLineStyle, checked_number(file, s, "LineStyle", 0, line_style));
@@ -147,6 +151,12 @@ void load_range(GraphFileHooks &hooks, Graph *graph, int axis, const bool manual
     dialog.form.entry[i] = c_format("%.17G", values[i]);
   }
   AxisCheck check = check_axis_form(dialog.form);
+  // A logarithmic axis rounds a manual end to a whole exponent, which can meet the other end;
+  // the program shows such an axis, so its file must bring it back.
+  DisplayRange shown = display_range(graph, axis);
+  double min = manual[kEntryMinimum] ? values[kEntryMinimum] : shown.min;
+  double max = manual[kEntryMaximum] ? values[kEntryMaximum] : shown.max;
+  if (check.message == IDS_MAX_NOT_ABOVE_MIN && axis_base(graph, axis) != 1 && min == max) check.message = 0;
   if (check.message) {
     show_message(hooks.owner, kMbIconExclamation, check.message);
     return;
@@ -278,7 +288,7 @@ LoadedGraph load_graph(const ProfileFunctions &file, const std::string &path,
     return loaded;
   }
   std::string stored = data_file;
-  data_file = resolve_data_file(path, stored);
+  if (hooks.data_file.empty()) data_file = resolve_data_file(path, stored);
   if (!find_data_file(hooks, stored, data_file)) return loaded;
   if (!hooks.load_data_file(data_file)) return loaded;
 

@@ -22,9 +22,12 @@ struct GraphFileHooks {
   std::function<bool(const std::string &path)> load_data_file;
   // The "Select Current Plot" dialog; the plot current after it is used.
   std::function<void()> choose_plot;
+  // Told of each trace left out because its expression does not parse or evaluate over its
+  // plot (the program itself says nothing more); may be empty.
+  std::function<void(int number, const std::string &legend)> trace_left_out;
   const FontList *fonts;   // installed faces; none takes every face (see read_font_keys)
   WindowHandle owner;      // of the messages
-  std::string data_file;   // not empty: used instead of the file's DataFile
+  std::string data_file;   // not empty: used, as it is, instead of the file's DataFile
 };
 
 struct LoadedGraph {

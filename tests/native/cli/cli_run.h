@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -16,7 +17,8 @@ struct CliRun {
 };
 
 inline CliRun run_command(const std::string &command_line) {
-  std::string err_path = ::testing::TempDir() + "ulmocli_err.txt";
+  // Named after the process: the test programs of this folder run at the same time.
+  std::string err_path = ::testing::TempDir() + "ulmocli_err_" + std::to_string(getpid()) + ".txt";
   std::string command = command_line + " 2>" + err_path;
   CliRun r{-1, "", ""};
   FILE *p = popen(command.c_str(), "r");

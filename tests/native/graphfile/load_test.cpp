@@ -146,10 +146,13 @@ TEST_F(LoadTest, AVanishedPlotInAFileOfSeveralAsksWhichToUse) {
 TEST_F(LoadTest, ATraceWhoseExpressionFailsIsLeftOutSilently) {
   load(ramp_plot());
   std::string traces = one_trace(0, "'nope'") + "[trace2]\nLegend=b\nYExpression=\"'v(b)'\"\n" +
-                       "[trace3]\nLegend=c\nYExpression=\"'v(a)'+\"\n";
-  ASSERT_NE(load_text(file(path, 3, traces)).graph, nullptr);
+                       "[trace3]\nLegend=c\nYExpression=\"'v(a)'+\"\n" + "[trace4]\nLegend=d\nYExpression=\n";
+  std::vector<int> left_out;
+  hooks.trace_left_out = [&left_out](int number, const std::string &) { left_out.push_back(number); };
+  ASSERT_NE(load_text(file(path, 4, traces)).graph, nullptr);
   EXPECT_TRUE(ui.messages.empty()) << message();
-  EXPECT_EQ(loaded.title, "v(a) b c ");
+  EXPECT_EQ(left_out, (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(loaded.title, "v(a) b c d ");
   const Trace *t = loaded.graph->head->next;
   ASSERT_NE(t, nullptr);
   EXPECT_EQ(t->legend.text, "b");

@@ -242,6 +242,21 @@ TEST_F(RoundTripTest, ManualRangesKeepSixSignificantDigits) {
   EXPECT_DOUBLE_EQ(display_range(loaded.graph, 0).min, 0.123457);
 }
 
+TEST_F(RoundTripTest, ALogarithmicEndRoundedOntoTheOtherComesBack) {
+  Graph *g = traces_over_two_plots();
+  ASSERT_TRUE(set_axis_base(g, 1, 8));
+  set_automatic_flag(g, 1, kAutomaticMin, false);
+  // 50 is rounded to 8^2, the automatic maximum of the data (at most 64), which then moves
+  // one decade up; loaded again, the minimum meets the maximum before it moves.
+  ASSERT_TRUE(set_manual_range(g, 1, 50, 0, 0));
+  ASSERT_DOUBLE_EQ(display_range(g, 1).min, 64);
+  ASSERT_DOUBLE_EQ(display_range(g, 1).max, 512);
+  std::string saved = save_text(*g);
+  ASSERT_NE(load_text(saved).graph, nullptr);
+  EXPECT_TRUE(ui.messages.empty()) << ui.messages[0].text;
+  EXPECT_EQ(save_text(*loaded.graph), saved);
+}
+
 TEST(GraphFileName, TheExtensionIsAddedOnlyWithoutAnyDot) {
   struct {
     const char *chosen, *used;
