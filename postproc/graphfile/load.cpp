@@ -119,8 +119,9 @@ void load_trace(const ProfileFunctions &file, int number, GraphFileHooks &hooks,
   select_trace_plot(hooks, plot_index, legend);
   loaded.title += legend + " ";
 
+  std::string text = read_text(file, s, "YExpression");
   int failure = kParseOk;
-  ExpressionPtr y(parse_expression_with_units(read_text(file, s, "YExpression").c_str(), &failure));
+  ExpressionPtr y(text.empty() ? nullptr : parse_expression_with_units(text.c_str(), &failure));
   std::vector<ExpressionPtr> batch;
   std::string ignored_title;
   Trace *before = graph->tail;
@@ -264,7 +265,7 @@ std::string resolve_data_file(const std::string &graph_path, const std::string &
 
 LoadedGraph load_graph(const ProfileFunctions &file, const std::string &path,
                        GraphFileHooks &hooks, const GraphPreferences &preferences) {
-  LoadedGraph loaded{nullptr, kWindowView, std::string(), std::string()};
+  LoadedGraph loaded{nullptr, kWindowView, std::string(), std::string(), true};
   if (!hooks.file_readable(path)) {
     show_message(hooks.owner, kMbIconStop, IDS_CANT_OPEN_FILE, path.c_str());
     return loaded;
@@ -274,6 +275,7 @@ LoadedGraph load_graph(const ProfileFunctions &file, const std::string &path,
     show_message(hooks.owner, kMbIconStop, IDS_NOT_GRAPH_FILE);
     return loaded;
   }
+  loaded.not_a_graph_file = false;
   int trace_count = read_number(file, kTracesSection, "NumberOfTraces", 0);
   if (trace_count <= 0) {
     show_message(hooks.owner, kMbOk, IDS_NO_TRACES);
@@ -288,6 +290,7 @@ LoadedGraph load_graph(const ProfileFunctions &file, const std::string &path,
     return loaded;
   }
   std::string stored = data_file;
+  if (hooks.enter_graph_folder) hooks.enter_graph_folder(path);
   if (hooks.data_file.empty()) data_file = resolve_data_file(path, stored);
   if (!find_data_file(hooks, stored, data_file)) return loaded;
   if (!hooks.load_data_file(data_file)) return loaded;

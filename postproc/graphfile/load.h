@@ -14,6 +14,9 @@
 struct GraphFileHooks {
   // Whether a file opens for reading.
   std::function<bool(const std::string &path)> file_readable;
+  // The graph file's folder made the current one, before its data file is looked for; may be
+  // empty (the data file's path is taken against that folder anyway).
+  std::function<void(const std::string &graph_path)> enter_graph_folder;
   // Yes to the missing-data-file question: another data file chosen in an open dialog; false
   // when the dialog was cancelled.
   std::function<bool(std::string &path)> browse_data_file;
@@ -35,6 +38,7 @@ struct LoadedGraph {
   int view;                // ViewMode
   std::string title;       // the window title: each trace's legend and one blank
   std::string data_file;   // the path the data file was loaded from
+  bool not_a_graph_file;   // the load ended because the file did not open or has no View
 };
 
 // The whole sequence over `file`, the graph file at `path`. Every message but the missing

@@ -29,6 +29,12 @@ std::string trimmed(const char *text) {
   return s.substr(first, last - first + 1);
 }
 
+std::string lower(const std::string &text) {
+  std::string s = text;
+  for (char &c : s) c = ascii_lower(c);
+  return s;
+}
+
 void configure_reader() {
   static char comment_prefixes[] = ";";
   ini_allow_multiline = false;
@@ -52,8 +58,7 @@ struct IniParse {
   size_t position;
   bool at_line_start;
   int block;   // section lines read so far, less one
-  std::vector<std::string> names;   // section name of each block
-  std::vector<bool> kept;           // whether the block is the first of its name
+  std::vector<bool> kept;   // per block: whether it is the first of its name
 
   // fgets over the text, noting every line that opens a section.
   static char *next_line(char *buffer, int size, void *stream) {
@@ -79,39 +84,39 @@ struct IniParse {
 
   void open_block(const char *after_bracket) {
     std::string name = trimmed(std::string(after_bracket, strchr(after_bracket, ']')).c_str());
-    bool first = true;
-    for (size_t i = 0; i < names.size(); i++)
-      if (kept[i] && equal_ignoring_case(names[i], name)) first = false;
-    names.push_back(name);
+    bool first = store->find_section(name) == nullptr;
     kept.push_back(first);
-    block = static_cast<int>(names.size()) - 1;
-    if (first) store->sections_.push_back({name, block, {}});
+    block = static_cast<int>(kept.size()) - 1;
+    if (first) store->add_section(name, block);
   }
 
   static int take_key(void *user, const char *, const char *name, const char *value) {
     IniParse &p = *static_cast<IniParse *>(user);
-    if (p.block < 0 || !p.kept[static_cast<size_t>(p.block)]) return 1;
-    IniStore::Section *section = nullptr;
-    for (IniStore::Section &s : p.store->sections_)
-      if (s.block == p.block) section = &s;
-    if (!section) return 1;
+    // Keys before the first section line form a section without a name, as for the profile
+    // reader; like a kept block, it is the last section made while its keys are read.
+    if (p.block < 0 && !p.store->find_section("")) p.store->add_section("", -1);
+    if (p.block >= 0 && !p.kept[static_cast<size_t>(p.block)]) return 1;
+    size_t section = p.store->sections_.size() - 1;
     std::string key = trimmed(name);
-    for (const auto &k : section->keys)
-      if (equal_ignoring_case(k.first, key)) return 1;   // the first key of a name wins
-    section->keys.emplace_back(key, trimmed(value));
+    auto &keys = p.store->key_index_[section];
+    if (!keys.emplace(lower(key), p.store->sections_[section].keys.size()).second)
+      return 1;   // the first key of a name wins
+    p.store->sections_[section].keys.emplace_back(key, trimmed(value));
     return 1;
   }
 };
 
 void IniStore::parse(const std::string &text) {
   sections_.clear();
+  section_index_.clear();
+  key_index_.clear();
   configure_reader();
-  IniParse p{this, &text, 0, true, -1, {}, {}};
+  IniParse p{this, &text, 0, true, -1, {}};
   ini_parse_stream(IniParse::next_line, &p, IniParse::take_key, &p);
 }
 
 bool IniStore::load(const char *path) {
-  sections_.clear();
+  parse(std::string());
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::ostringstream contents;
@@ -121,10 +126,16 @@ bool IniStore::load(const char *path) {
   return true;
 }
 
+IniStore::Section &IniStore::add_section(const std::string &name, int block) {
+  section_index_.emplace(lower(name), sections_.size());
+  key_index_.emplace_back();
+  sections_.push_back({name, block, {}});
+  return sections_.back();
+}
+
 IniStore::Section *IniStore::find_section(const std::string &name) {
-  for (Section &s : sections_)
-    if (equal_ignoring_case(s.name, name)) return &s;
-  return nullptr;
+  auto found = section_index_.find(lower(name));
+  return found == section_index_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniStore::Section *IniStore::find_section(const std::string &name) const {
@@ -134,27 +145,20 @@ const IniStore::Section *IniStore::find_section(const std::string &name) const {
 bool IniStore::read(const std::string &section, const std::string &key, std::string &value) const {
   const Section *s = find_section(section);
   if (!s) return false;
-  for (const auto &k : s->keys) {
-    if (!equal_ignoring_case(k.first, key)) continue;
-    value = without_quotes(k.second);
-    return true;
-  }
-  return false;
+  const auto &keys = key_index_[static_cast<size_t>(s - sections_.data())];
+  auto found = keys.find(lower(key));
+  if (found == keys.end()) return false;
+  value = without_quotes(s->keys[found->second].second);
+  return true;
 }
 
 void IniStore::write(const std::string &section, const std::string &key, const std::string &value) {
   Section *s = find_section(section);
-  if (!s) {
-    sections_.push_back({section, -1, {}});
-    s = &sections_.back();
-  }
-  for (auto &k : s->keys) {
-    if (equal_ignoring_case(k.first, key)) {
-      k.second = value;
-      return;
-    }
-  }
-  s->keys.emplace_back(key, value);
+  if (!s) s = &add_section(section, -1);
+  auto &keys = key_index_[static_cast<size_t>(s - sections_.data())];
+  auto placed = keys.emplace(lower(key), s->keys.size());
+  if (placed.second) s->keys.emplace_back(key, value);
+  else s->keys[placed.first->second].second = value;
 }
 
 std::string IniStore::text() const {

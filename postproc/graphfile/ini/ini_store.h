@@ -7,6 +7,7 @@
 // one; writes go to the same occurrence.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,11 @@ class IniStore {
   friend struct IniParse;
   Section *find_section(const std::string &name);
   const Section *find_section(const std::string &name) const;
+  Section &add_section(const std::string &name, int block);
 
   std::vector<Section> sections_;
+  // Each section's place by its name in lower case, and each key's place in its section: a
+  // damaged file may name many sections, and a load looks up every one it counts.
+  std::map<std::string, size_t> section_index_;
+  std::vector<std::map<std::string, size_t>> key_index_;
 };

@@ -18,6 +18,7 @@
 #include "../settings.h"
 #include "about.h"
 #include "app.h"
+#include "graph_files.h"
 #include "preferences.h"
 #include "status_bar.h"
 #include "toolbar.h"
@@ -136,6 +137,8 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
   HWND client = app().mdi_client;
   switch (id) {
     case kCmdOpenDataFile: open_data_file_by_dialog(); break;
+    case kCmdOpenGraphFile: open_graph_file(""); break;
+    case kCmdSaveGraphFile: save_graph_file(); break;
     case kCmdReload: reload(); break;
     case kCmdSelectCurrentPlot: show_select_current_plot(app().frame); break;
     case kCmdExit: SendMessageA(app().frame, WM_CLOSE, 0, 0); break;
@@ -161,10 +164,10 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
       forward_to_active_child(wparam, lparam);
       break;
-    // Owned by subsystems still to come: the monitored file, printer setup, export, graph
-    // files and FFT plots.
+    // Owned by subsystems still to come: the monitored file, printer setup, export and FFT
+    // plots.
     case kCmdMonitorFile: case kCmdPrinterSetup: case kCmdExportToFile:
-    case kCmdOpenGraphFile: case kCmdSaveGraphFile: case kCmdExportToSpreadsheet:
+    case kCmdExportToSpreadsheet:
     case kCmdAddFftPlot: case kCmdAddNormalizedFftPlot:
       break;
     default:

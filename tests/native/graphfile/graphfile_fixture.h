@@ -8,7 +8,6 @@
 
 #include "base/font_list.h"
 #include "fixture.h"
-#include "graphfile/ini/ini_store.h"
 #include "graphfile/load.h"
 
 class GraphFileTest : public TracesTest {
@@ -16,6 +15,17 @@ class GraphFileTest : public TracesTest {
   void SetUp() override;
   void TearDown() override;
 
+  // A font as the format dialogs give it: the listed face, width 0, the style asked for.
+  LogicalFont font(const char *face, bool bold, bool italic, bool vertical = false);
+  // Traces from both plots of a file of two, positive for a logarithmic y axis; the graph is
+  // the fixture's.
+  Graph *traces_over_two_plots();
+  // Those traces with every setting a graph file keeps, none at its default.
+  Graph *formatted_graph();
+  // What a save writes, as "section|key=value" in the order written.
+  std::vector<std::string> written_keys(const Graph &g);
+
+  // Through the native store (ini_fixture.cpp):
   // The graph saved with this test's result file as its data file, as the file's text.
   std::string save_text(const Graph &g, const std::string &data_file = std::string());
   // Loads the text as the graph file `graph_path` (which must exist for the load to start);

@@ -60,6 +60,7 @@ TEST_F(LoadTest, EachMessageEndsTheLoadBeforeTheDataFile) {
     EXPECT_EQ(ui.messages[0].caption, "Ulmo-Postprocessor") << r.name;
     EXPECT_EQ(ui.messages[0].flags, r.flags) << r.name;
     EXPECT_TRUE(loaded_paths.empty()) << r.name;
+    EXPECT_EQ(loaded.not_a_graph_file, r.message == kNotGraph) << r.name;
   }
 }
 
@@ -69,6 +70,7 @@ TEST_F(LoadTest, AGraphFileThatDoesNotOpenIsToldByName) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Can't open the file '" + gone + "'");
   EXPECT_EQ(ui.messages[0].flags, kMbIconStop);
+  EXPECT_TRUE(loaded.not_a_graph_file);
 }
 
 TEST_F(LoadTest, AMovedDataFileAsksAndNoLeavesEverythingAsItWas) {
@@ -82,6 +84,7 @@ TEST_F(LoadTest, AMovedDataFileAsksAndNoLeavesEverythingAsItWas) {
             "browse for a data file?");
   EXPECT_EQ(ui.messages[0].flags, kMbYesNo | kMbIconQuestion);
   EXPECT_TRUE(loaded_paths.empty());
+  EXPECT_FALSE(loaded.not_a_graph_file);
   EXPECT_EQ(plot_count(), 2);
   EXPECT_EQ(current_plot_index(), 0);
 }
@@ -105,8 +108,11 @@ TEST_F(LoadTest, AMovedDataFileWithYesBrowses) {
 TEST_F(LoadTest, ARelativeDataFileIsFoundBesideTheGraphFile) {
   load(ramp_plot());
   std::string name = path.substr(path.find_last_of('/') + 1);
+  std::string entered;
+  hooks.enter_graph_folder = [&entered](const std::string &p) { entered = p; };
   ASSERT_NE(load_text(file(name, 1, one_trace(0))).graph, nullptr);
   EXPECT_EQ(loaded_paths, std::vector<std::string>{path});
+  EXPECT_EQ(entered, graph_path);
   EXPECT_EQ(resolve_data_file("C:\\g\\x.upg", "run.out"), "C:\\g\\run.out");
   EXPECT_EQ(resolve_data_file("C:\\g\\x.upg", "D:\\r\\run.out"), "D:\\r\\run.out");
   EXPECT_EQ(resolve_data_file("C:\\g\\x.upg", "\\r\\run.out"), "\\r\\run.out");
