@@ -5,10 +5,9 @@
 // A value that the dialogs would refuse (a colour outside the palette, a grid style that is
 // no pen, a negative size) takes the key's default instead, so a damaged or hand-edited file
 // can never put the graph in a state the program could not have made. Beyond the sequence,
-// the titles' Display flags and the labels' Border flags are restored, as they are saved.
+// the titles' Display flags and the legend labels' Border flags are restored, as they are saved.
 #include "load.h"
 
-#include <cmath>
 #include <utility>
 #include <vector>
 

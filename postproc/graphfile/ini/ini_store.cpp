@@ -35,6 +35,25 @@ std::string lower(const std::string &text) {
   return s;
 }
 
+// The library also splits a line at a ':'; the profile reader only at '='. A ':' before the
+// first '=' of a key line is hidden from the library as kHiddenColon and put back in the key.
+const char kHiddenColon = '\x1F';
+
+std::string hide_colons(const std::string &text) {
+  std::string out = text;
+  size_t line = 0;
+  while (line < out.size()) {
+    size_t end = out.find('\n', line);
+    if (end == std::string::npos) end = out.size();
+    size_t first = out.find_first_not_of(" \t", line);
+    bool key_line = first < end && out[first] != '[' && out[first] != ';';
+    for (size_t i = line; key_line && i < end && out[i] != '='; i++)
+      if (out[i] == ':') out[i] = kHiddenColon;
+    line = end + 1;
+  }
+  return out;
+}
+
 void configure_reader() {
   static char comment_prefixes[] = ";";
   ini_allow_multiline = false;
@@ -98,6 +117,8 @@ struct IniParse {
     if (p.block >= 0 && !p.kept[static_cast<size_t>(p.block)]) return 1;
     size_t section = p.store->sections_.size() - 1;
     std::string key = trimmed(name);
+    for (char &c : key)
+      if (c == kHiddenColon) c = ':';
     auto &keys = p.store->key_index_[section];
     if (!keys.emplace(lower(key), p.store->sections_[section].keys.size()).second)
       return 1;   // the first key of a name wins
@@ -111,7 +132,8 @@ void IniStore::parse(const std::string &text) {
   section_index_.clear();
   key_index_.clear();
   configure_reader();
-  IniParse p{this, &text, 0, true, -1, {}};
+  std::string lines = hide_colons(text);
+  IniParse p{this, &lines, 0, true, -1, {}};
   ini_parse_stream(IniParse::next_line, &p, IniParse::take_key, &p);
 }
 

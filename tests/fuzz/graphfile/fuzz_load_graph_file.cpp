@@ -2,8 +2,6 @@
 // negatives, a repeated abscissa, a non-number, an infinity), the graph drawn as a window
 // shows it, then saved and loaded again, which must give the same file. No crash, leak or
 // undefined behaviour on the way.
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -24,7 +22,7 @@
 #include "graphfile/ini/ini_store.h"
 #include "graphfile/load.h"
 #include "graphfile/save.h"
-#include "result_writer.h"
+#include "fuzz_support.h"
 
 namespace {
 
@@ -93,14 +91,7 @@ Graph *load(const std::string &text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  char path[] = "/tmp/fuzz-graphfile-XXXXXX";
-  int fd = mkstemp(path);
-  if (fd < 0) abort();
-  close(fd);
-  if (!write_result_file(path, {fuzz_plot(false), fuzz_plot(true)}, kSampleWide)) abort();
-  reset_plot_list();
-  if (!load_data_file(path)) abort();
-  remove(path);
+  load_fuzz_plots({fuzz_plot(false), fuzz_plot(true)});
   ui_hooks().message_box = answer_no;
   create_graph_resources({255, 255, 255}, free_expression);
   for (const char *face : {"Arial", "Times New Roman", "Courier New"}) {

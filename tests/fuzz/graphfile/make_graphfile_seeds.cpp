@@ -1,14 +1,9 @@
 // Writes the seed corpus of fuzz_load_graph_file: graph files as the program writes them and
 // as a user might write them by hand.
-#include <cstdio>
-#include <string>
+#include "fuzz_support.h"
 
 int main(int argc, char **argv) {
-  if (argc != 2) {
-    fprintf(stderr, "usage: make_graphfile_seeds DIR\n");
-    return 1;
-  }
-  const char *seeds[] = {
+  return write_text_seeds(argc, argv, {
       "[ulmograph]\r\nView=1\r\nPosX=1500\r\nPosY=600\r\nCx=4000\r\nCy=3000\r\n\r\n"
       "[xaxis]\r\nMin=0.5\r\nMax=2.5\r\nIncr=0.5\r\nBase=1\r\nTics=4\r\nGridMajor=2\r\nGridMinor=5\r\n"
       "DisplayGrid=1\r\nUnit=sec\r\n\r\n"
@@ -40,14 +35,5 @@ int main(int argc, char **argv) {
       "[trace1]\nPlotIndex=7\nLegend=gone\nYExpression=\"'v(1)'\"\n"
       "[trace2]\nYExpression=\"drv(int('v(out)'))/0\"\n[trace3]\nYExpression=\"'nope'\"\n"
       "[yaxis]\nMin=5\nMax=1\nBase=8\n",
-  };
-  int n = 0;
-  for (const char *s : seeds) {
-    std::string path = std::string(argv[1]) + "/seed-" + std::to_string(n++);
-    FILE *f = fopen(path.c_str(), "wb");
-    if (!f) return 1;
-    fputs(s, f);
-    fclose(f);
-  }
-  return 0;
+  }, "make_graphfile_seeds");
 }

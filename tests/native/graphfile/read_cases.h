@@ -36,6 +36,9 @@ const ReadCase kReads[] = {
     {"byte order mark", "\xEF\xBB\xBF[a]\nk=1\n", "a", "k", true, "1"},
     {"missing section", "[a]\nk=1\n", "z", "k", false, ""},
     {"no newline at end", "[a]\nk=1", "a", "k", true, "1"},
+    {"colon in a key", "[a]\nC:\\x=1\n", "a", "C:\\x", true, "1"},
+    {"colon in a value", "[a]\nk=C:\\x\n", "a", "k", true, "C:\\x"},
+    {"colon is no separator", "[a]\nk:1\nj=2\n", "a", "k", false, ""},
     {"no continuation", "[a]\nk=1\n  more\nj=2\n", "a", "k", true, "1"},
 };
 

@@ -11,33 +11,18 @@
 #include "resources/dialog_ids.h"
 #include "resources/format_dialog_ids.h"
 #include "screen_image.h"
+#include "stored_settings.h"
 #include "wait.h"
 
 namespace {
 
 const int kWait = 20000;
-const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
 const int kOpenGraph = 10015, kSaveGraph = 10016, kRecent1 = 10010, kCloseAll = 15004;
 const int kAddText = 12005, kFormatYAxis = 13002, kFormatXLabel = 13003, kPrintLayout = 14006;
 const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
 
 std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
 std::string scratch(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
-
-void set_number(const char *name, DWORD value) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
-  RegCloseKey(key);
-}
-
-std::string stored(const char *name) {
-  char value[1024] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-    return "";
-  return value;
-}
 
 bool same_pixels(const ScreenImage &a, const ScreenImage &b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
