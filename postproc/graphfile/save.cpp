@@ -1,8 +1,7 @@
 // save_graph.
 //
-// Keys are written only where the design of the file has them: a range value only while it
-// is manual, the plot rectangle only when it was placed, a legend position only when the
-// label was dragged. Whatever is left out must read back as automatic, which holds only when
+// Some keys are written only in some states: a range value only while it is manual, the plot
+// rectangle only when it was placed, a legend position only when the label was dragged. Whatever is left out must read back as automatic, which holds only when
 // the store starts empty; the callers see to that (a key of an earlier save would otherwise
 // come back).
 #include "save.h"
