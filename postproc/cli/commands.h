@@ -26,6 +26,14 @@ int run_psd(int argc, char **argv);
 // told (the message box, or else the status bar) on stderr and returns false.
 bool cli_load(const char *path);
 
+// From now on every message the program would show is printed on stderr; a question is
+// answered No, and said so.
+void cli_print_messages();
+// Whether a file opens for reading, also when a path saved on Windows names it with
+// backslashes; and that path as this system names it.
+bool cli_file_readable(const std::string &path);
+std::string cli_local_path(const std::string &path);
+
 // What eval and render start with: the file loaded, plot `plot` made current (unless -1), and
 // from then on every message the program would show printed on stderr. Returns kCliOk, or
 // the status to end with (the reason already printed).

@@ -36,25 +36,52 @@ void usage() {
           "       ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...\n"
           "       ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page]\n"
           "                      [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n"
+          "       ulmocli render GRAPH.upg [--data FILE.out] [--size WxH] -o OUT.svg|OUT.png|OUT.pdf\n"
           "       ulmocli fft FILE.out [--plot N] [--samples M] [--normalized] EXPR\n"
           "       ulmocli psd FILE.dat [--fs F] [--avg L] [--hann] [--osr R] [--no-psd]\n"
           "  info   the plots, variables and statistics of a result file\n"
           "  eval   expressions over a plot, in the trace export format\n"
-          "  render the graph of expressions over a plot, as an SVG, PNG or PDF file\n"
+          "  render the graph of expressions over a plot, or a saved graph file, as an SVG, PNG or\n"
+          "         PDF file\n"
           "  fft    the FFT plot of an expression, in the trace export format\n"
           "  psd    the spectra of a monitored data file, then a line \"SNDR value dB\" per column\n");
 }
 
-int print_message(WindowHandle, const char *text, const char *, unsigned) {
+int print_message(WindowHandle, const char *text, const char *, unsigned flags) {
   fprintf(stderr, "%s\n", ansi_to_utf8(text).c_str());
-  return kIdOk;
+  if ((flags & 0xF) != kMbYesNo) return kIdOk;
+  fprintf(stderr, "ulmocli: answered No\n");
+  return kIdNo;
+}
+
+bool readable(const std::string &path) {
+  FILE *f = fopen(path.c_str(), "rb");
+  if (f) fclose(f);
+  return f != nullptr;
 }
 
 }  // namespace
 
+void cli_print_messages() { ui_hooks().message_box = print_message; }
+
+std::string cli_local_path(const std::string &path) {
+  if (readable(path) || path.find('\\') == std::string::npos) return path;
+  std::string local = path;
+  for (char &c : local)
+    if (c == '\\') c = '/';
+  return local;
+}
+
+bool cli_file_readable(const std::string &path) { return readable(cli_local_path(path)); }
+
 bool cli_load(const char *path) {
   last_message.clear();
-  if (load_data_file(path)) return true;
+  // The load's own message is kept, to be told with the status bar's text when none came.
+  auto shown = ui_hooks().message_box;
+  ui_hooks().message_box = remember_message;
+  bool loaded = load_data_file(path);
+  ui_hooks().message_box = shown;
+  if (loaded) return true;
   const std::string &told = last_message.empty() ? status_text : last_message;
   fprintf(stderr, "%s\n", ansi_to_utf8(told).c_str());
   return false;

@@ -1,6 +1,12 @@
 // ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page] [--size WxH]
 // -o OUT.svg|OUT.png|OUT.pdf EXPR...: the graph New Plot would make of the expressions, drawn
 // as the graph window shows it at that size, its legend labels where the layout puts them.
+//
+// ulmocli render GRAPH.upg [--data FILE.out] [--size WxH] -o OUT...: a saved graph, loaded as
+// the program opens it and evaluated again over its data file, or over another one, so that a
+// script draws the same views after every simulation. A graph file saved under another name
+// is known by its text when no expressions follow it. A trace whose expression cannot be
+// evaluated is left out of the picture, as the program leaves it out, and ends with status 3.
 #include <cairo.h>
 
 #include <cstdio>
@@ -14,13 +20,13 @@
 #include "../base/text.h"
 #include "../base/ui.h"
 #include "../data/plot_model.h"
-#include "../graph/layout.h"
-#include "../graph/legend_label.h"
-#include "../graph/paint.h"
+#include "../graph/headless.h"
 #include "../graph/render/cairo_canvas.h"
 #include "../graph/render/svg_canvas.h"
 #include "../graph/resources.h"
 #include "../graph/scaling.h"
+#include "../graphfile/ini/ini_store.h"
+#include "../graphfile/load.h"
 #include "../shell/graph_preferences.h"
 #include "../shell/settings.h"
 #include "../traces/new_plot.h"
@@ -46,7 +52,28 @@ struct RenderArguments {
   bool log_x = false, log_y = false, page = false;
   TextSize size{800, 600};
   std::vector<const char *> expressions;
+  const char *data = nullptr;   // graph files: the result file used instead of the saved one
+  bool expression_options = false;   // --plot, --x, --logx, --logy or --page given
 };
+
+// A graph file by its extension, or, given without expressions, by its first character: the
+// INI text starts with a section or a comment where a result file starts with binary fields.
+bool looks_like_graph_file(const char *path) {
+  FILE *f = fopen(path, "rb");
+  if (!f) return false;
+  char start[64] = {};
+  size_t n = fread(start, 1, sizeof start - 1, f);
+  fclose(f);
+  size_t i = n >= 3 && memcmp(start, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
+  while (i < n && (start[i] == ' ' || start[i] == '\t' || start[i] == '\r' || start[i] == '\n')) i++;
+  return i < n && (start[i] == '[' || start[i] == ';');
+}
+
+bool graph_file_arguments(const RenderArguments &a) {
+  size_t n = strlen(a.path);
+  if (n >= 4 && equal_ignoring_case(std::string_view(a.path + n - 4), ".upg")) return true;
+  return a.expressions.empty() && (a.data || looks_like_graph_file(a.path));
+}
 
 bool read_size(const char *text, TextSize &size) {
   char *end;
@@ -79,26 +106,33 @@ bool read_arguments(int argc, char **argv, RenderArguments &a) {
       long n = strtol(argv[++i], &end, 10);
       if (*end || end == argv[i] || n < 0 || n > 1000000) return false;
       a.plot = static_cast<int>(n);
+      a.expression_options = true;
     } else if (strcmp(argv[i], "--x") == 0 && has_value) {
       a.x = argv[++i];
+      a.expression_options = true;
+    } else if (strcmp(argv[i], "--data") == 0 && has_value) {
+      a.data = argv[++i];
     } else if (strcmp(argv[i], "--size") == 0 && has_value) {
       if (!read_size(argv[++i], a.size)) return false;
     } else if (strcmp(argv[i], "-o") == 0 && has_value) {
       a.output = argv[++i];
       if (!read_format(a.output, a.format)) return false;
     } else if (strcmp(argv[i], "--logx") == 0) {
-      a.log_x = true;
+      a.log_x = a.expression_options = true;
     } else if (strcmp(argv[i], "--logy") == 0) {
-      a.log_y = true;
+      a.log_y = a.expression_options = true;
     } else if (strcmp(argv[i], "--page") == 0) {
-      a.page = true;
+      a.page = a.expression_options = true;
     } else if (!a.path) {
       a.path = argv[i];
     } else {
       a.expressions.push_back(argv[i]);
     }
   }
-  return a.path && a.output && !a.expressions.empty();
+  if (!a.path || !a.output) return false;
+  // A graph file brings its own traces and formats; a result file needs expressions.
+  if (graph_file_arguments(a)) return a.expressions.empty() && !a.expression_options;
+  return !a.data && !a.expressions.empty();
 }
 
 // The expression as the builder would have made it, units included; eval's messages.
@@ -115,16 +149,11 @@ ExpressionPtr parse(const char *text) {
   return nullptr;
 }
 
-// Layout and paint as the graph window has them; the legend labels, child windows on the
-// screen, drawn last at the places the layout gave them, as Copy Graph draws them.
+// Layout and paint as the graph window has them; the legend labels and text blocks, child
+// windows on the screen, drawn at the places the layout gave them, as Copy Graph draws them.
 void draw_graph(Graph *graph, Canvas &canvas, TextSize client) {
-  layout_graph(graph, canvas, {client, kScreenDotsPerInch, nullptr});
-  paint_graph(graph, canvas, client, settings().detect_multiple_traces != 0);
-  const GraphResources *resources = graph_resources();
-  if (graph->legend_display != kLegendShown || !resources) return;
-  canvas.set_text_colour(kWindowTextColour);
-  for (const Trace *t = graph->head->next; t; t = t->next)
-    draw_legend_label(canvas, *t, *resources);
+  draw_window_picture(graph, canvas, {client, kScreenDotsPerInch, nullptr}, kWindowTextColour,
+                      settings().detect_multiple_traces != 0);
 }
 
 bool write_svg(Graph *graph, TextSize size, const char *path) {
@@ -208,6 +237,34 @@ int build_graph(const RenderArguments &a, GraphPtr &graph) {
   return kCliOk;
 }
 
+// The graph file loaded as Open Graph File loads it, answering its questions as a script
+// cannot: no browsing for a missing data file, the current plot for a vanished one. A trace
+// left out is told, and the picture drawn without it ends with the expression status, so
+// that a script notices what the program would only have shown.
+int load_graph_file(const RenderArguments &a, GraphPtr &graph, bool &traces_left_out) {
+  IniStore store;
+  store.load(a.path);   // a file that does not open is told by the load
+  GraphFileHooks hooks;
+  hooks.file_readable = [](const std::string &path) { return cli_file_readable(path); };
+  hooks.browse_data_file = [](std::string &) { return false; };
+  hooks.load_data_file = [](const std::string &path) { return cli_load(cli_local_path(path).c_str()); };
+  hooks.choose_plot = [] {
+    fprintf(stderr, "ulmocli: plot %d, the current plot, is used\n", current_plot_index());
+  };
+  hooks.trace_left_out = [&traces_left_out](int number, const std::string &legend) {
+    fprintf(stderr, "ulmocli: trace %d (%s) cannot be evaluated over plot %d and is left out\n",
+            number, ansi_to_utf8(legend).c_str(), current_plot_index());
+    traces_left_out = true;
+  };
+  hooks.fonts = nullptr;   // cairo and the SVG viewer find a face for every name
+  hooks.owner = nullptr;
+  if (a.data) hooks.data_file = a.data;
+  LoadedGraph loaded = load_graph(store.functions(), a.path, hooks, graph_preferences(settings()));
+  if (!loaded.graph) return kCliLoadFailed;
+  graph.reset(loaded.graph);
+  return kCliOk;
+}
+
 }  // namespace
 
 int run_render(int argc, char **argv) {
@@ -215,20 +272,26 @@ int run_render(int argc, char **argv) {
   if (!read_arguments(argc, argv, a)) {
     fprintf(stderr,
             "usage: ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page]"
-            " [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n");
+            " [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n"
+            "       ulmocli render GRAPH.upg [--data FILE.out] [--size WxH] -o OUT.svg|OUT.png|OUT.pdf\n");
     return kCliUsage;
   }
-  if (int status = cli_open_plot(a.path, a.plot)) return status;
   settings() = default_settings();
+  bool graph_file = graph_file_arguments(a);
+  if (graph_file) cli_print_messages();
+  else if (int status = cli_open_plot(a.path, a.plot)) return status;
   create_graph_resources(kWindowColour, free_expression);
 
   GraphPtr graph;
-  int status = build_graph(a, graph);
+  bool traces_left_out = false;
+  int status = graph_file ? load_graph_file(a, graph, traces_left_out) : build_graph(a, graph);
   if (status == kCliOk) {
-    graph->view_mode = a.page ? kPageView : kWindowView;
+    if (!graph_file) graph->view_mode = a.page ? kPageView : kWindowView;
     if (!write_picture(graph.get(), a)) {
       fprintf(stderr, "ulmocli: %s could not be written\n", a.output);
       status = kCliWriteFailed;
+    } else if (traces_left_out) {
+      status = kCliExpressionFailed;
     }
   }
   graph.reset();

@@ -23,6 +23,7 @@
 #include "about.h"
 #include "file_dialog.h"
 #include "app.h"
+#include "graph_files.h"
 #include "preferences.h"
 #include "status_bar.h"
 #include "toolbar.h"
@@ -152,6 +153,8 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
   HWND client = app().mdi_client;
   switch (id) {
     case kCmdOpenDataFile: open_data_file_by_dialog(); break;
+    case kCmdOpenGraphFile: open_graph_file(""); break;
+    case kCmdSaveGraphFile: save_graph_file(); break;
     case kCmdReload: reload(); break;
     case kCmdSelectCurrentPlot: show_select_current_plot(app().frame); break;
     case kCmdExit: SendMessageA(app().frame, WM_CLOSE, 0, 0); break;
@@ -182,9 +185,8 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
       forward_to_active_child(wparam, lparam);
       break;
-    // Owned by subsystems still to come: printer setup, export and graph files.
-    case kCmdPrinterSetup: case kCmdExportToFile:
-    case kCmdOpenGraphFile: case kCmdSaveGraphFile: case kCmdExportToSpreadsheet:
+    // Owned by subsystems still to come: printer setup and export.
+    case kCmdPrinterSetup: case kCmdExportToFile: case kCmdExportToSpreadsheet:
       break;
     default:
       if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {

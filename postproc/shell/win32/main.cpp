@@ -16,6 +16,7 @@
 #include "app.h"
 #include "settings_registry.h"
 #include "status_bar.h"
+#include "graph_files.h"
 #include "welcome.h"
 
 namespace {
@@ -43,7 +44,7 @@ void offer_welcome() {
   if (!settings().display_welcome) return;
   switch (show_welcome(app().frame)) {
     case WelcomeChoice::LastGraph:
-      // Opened by the graph-file reader.
+      open_graph_file(settings().last_graph);
       break;
     case WelcomeChoice::LastDataFile: {
       std::string path = settings().last_data_file;

@@ -12,6 +12,7 @@
 #include "../settings.h"
 #include "app.h"
 #include "file_dialog.h"
+#include "graph_files.h"
 
 namespace {
 
@@ -71,7 +72,9 @@ void open_recent_file(int command_id) {
     dot = path.size() - 4;
   }
   if (is_graph_file_extension(path, dot)) {
-    // Graph files open through the graph-file reader, which removes a failing entry.
+    // An entry goes only when its file is gone or is no graph file; a load the user ended
+    // (a data file not browsed for) leaves it.
+    if (open_graph_file(path) == GraphFileOpening::kNotAGraphFile) mru_remove(command_id);
     return;
   }
   close_all_children();

@@ -17,7 +17,7 @@
 #include "data/plot_model.h"
 #include "expr/evaluate.h"
 #include "expr/expression.h"
-#include "result_writer.h"
+#include "fuzz_support.h"
 
 namespace {
 
@@ -74,14 +74,7 @@ void check(bool condition, const char *what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  char path[] = "/tmp/fuzz-expression-XXXXXX";
-  int fd = mkstemp(path);
-  if (fd < 0) abort();
-  close(fd);
-  if (!write_result_file(path, {fuzz_plot(false), fuzz_plot(true)}, kSampleWide)) abort();
-  reset_plot_list();
-  if (!load_data_file(path)) abort();
-  remove(path);
+  load_fuzz_plots({fuzz_plot(false), fuzz_plot(true)});
   return 0;
 }
 

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "cli_run.h"
+#include "result_writer.h"
 
 namespace {
 
@@ -302,6 +303,140 @@ TEST(CliRender, BadUsage) {
                  " 1");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "ulmocli: " + sample("several-plots.out") + " has no plot 9\n");
+}
+
+}  // namespace
+
+// Graph files: written by hand beside result files made here, so that another result file
+// gives other numbers.
+namespace {
+
+std::string write_ramp(const std::string &name, double scale, int plots = 1) {
+  SamplePlot p;
+  p.circuit_title = "ramp";
+  p.simulation_date = "today";
+  p.plot_name = "Transient Analysis";
+  p.number_type = 4;
+  p.plot_kind = 1;
+  p.variables = {{"time", 2}, {"v(out)", 0}};
+  p.point_count = 5;
+  for (double t : {0.0, 0.25, 0.5, 0.75, 1.0}) p.real.insert(p.real.end(), {t, scale * t});
+  std::string path = scratch(name);
+  EXPECT_TRUE(write_result_file(path, std::vector<SamplePlot>(static_cast<size_t>(plots), p), kSampleWide));
+  return path;
+}
+
+std::string write_text(const std::string &name, const std::string &text) {
+  std::string path = scratch(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+// Relative to the graph file, as a graph saved beside its data names it.
+std::string ramp_graph(const std::string &data_name, const std::string &y_axis, int plot = 0) {
+  return "[ulmograph]\r\nView=0\r\n[xaxistitle]\r\nText=time\r\n[xaxis]\r\nUnit=sec\r\n"
+         "[yaxis]\r\n" + y_axis + "Unit=V\r\n[yaxistitle]\r\nText=Out\r\n"
+         "[traces]\r\nDataFile=" + data_name + "\r\nNumberOfTraces=1\r\n"
+         "[trace1]\r\nLegend=\"'v(out)'\"\r\nPlotIndex=" + std::to_string(plot) +
+         "\r\nYExpression=\"'v(out)'\"\r\n"
+         "[textblocks]\r\nNumberOfTextBlocks=1\r\n[textblock1]\r\nText=note\r\nPosX=3000\r\nPosY=2000\r\n"
+         "Cx=0\r\nCy=0\r\nBorder=1\r\n";
+}
+
+const Texts kXLabels = {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0", "time  [sec]"};
+
+Texts concat(Texts a, const Texts &b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+TEST(CliRenderGraph, ASavedGraphDrawsItsFormatsOverItsOwnAndAnotherResultFile) {
+  std::string own = write_ramp("ramp_own.out", 1.0);
+  std::string other = write_ramp("ramp_other.out", 10.0);
+  std::string own_name = own.substr(own.find_last_of('/') + 1);
+  std::string graph = write_text("ramp.upg", ramp_graph(own_name, ""));
+  std::string svg = scratch("ramp_own.svg");
+  render(graph, svg);
+  EXPECT_EQ(svg_texts(svg), concat(kXLabels, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0", "Out  [V]",
+                                              "note", "'v(out)'"}));
+  expect_valid_svg(svg);
+
+  render(graph + " --data " + other, svg);
+  EXPECT_EQ(svg_texts(svg), concat(kXLabels, {"0.0", "2.0", "4.0", "6.0", "8.0", "10.0", "Out  [V]",
+                                              "note", "'v(out)'"}));
+  // A manual range stays what was saved, whatever the data.
+  std::string manual = write_text("ramp_manual.ini", ramp_graph(own_name, "Min=0\r\nMax=20\r\nIncr=5\r\n"));
+  render(manual + " --data " + other, svg);
+  EXPECT_EQ(svg_texts(svg), concat(kXLabels, {"0.0", "5.0", "10.0", "15.0", "20.0", "Out  [V]", "note",
+                                              "'v(out)'"}));
+  std::string png = scratch("ramp_manual.png");
+  render(manual, png);
+  EXPECT_GT(count_pixels(png).not_white, 2000);
+}
+
+TEST(CliRenderGraph, LoadMessagesGoToStderrWithStatusTwo) {
+  std::string data = write_ramp("ramp_msg.out", 1.0);
+  std::string out = scratch("messages.svg");
+  std::string missing_graph = scratch("missing.upg");
+  struct {
+    std::string graph, err;
+  } rows[] = {
+      {write_text("moved.upg", ramp_graph("moved.out", "")),
+       "Could not find data file moved.out that is referenced in the graph file. Do you want to "
+       "browse for a data file?\nulmocli: answered No\n"},
+      {write_text("no_view.upg", "[traces]\nDataFile=" + data + "\nNumberOfTraces=1\n"),
+       "Not an Ulmo-Postprocessor graph file!\n"},
+      {write_text("no_traces.upg", "[ulmograph]\nView=0\n[traces]\nDataFile=" + data + "\n"),
+       "No specification of traces found in the graph file!\n"},
+      {write_text("no_data.upg", "[ulmograph]\nView=0\n[traces]\nNumberOfTraces=1\n"),
+       "No specification of data file found in the graph file!\n"},
+      {missing_graph, "Can't open the file '" + missing_graph + "'\n"},
+  };
+  for (const auto &r : rows) {
+    std::remove(out.c_str());
+    CliRun run_result = run("render " + r.graph + " -o " + out);
+    EXPECT_EQ(run_result.status, 2) << r.graph;
+    EXPECT_EQ(run_result.err, r.err) << r.graph;
+    EXPECT_FALSE(std::ifstream(out).good()) << r.graph;
+  }
+}
+
+TEST(CliRenderGraph, QuestionsAreAnsweredAsAScriptCan) {
+  std::string two_plots = write_ramp("ramp_two.out", 1.0, 2);
+  std::string graph = write_text("vanished.upg", ramp_graph(two_plots, "", 5));
+  std::string svg = scratch("vanished.svg");
+  CliRun r = run("render " + graph + " -o " + svg);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "Plot number 5 referenced by trace labeled 'v(out)' does not exist in the reloaded data "
+            "file. Please select which plot to use in the following dialog box.\n"
+            "ulmocli: plot 1, the current plot, is used\n");
+  EXPECT_EQ(svg_texts(svg).back(), "'v(out)'");
+
+  // A trace that cannot be evaluated over the other file is left out, drawn without, and told.
+  std::string other = write_text("other_vars.upg", ramp_graph(two_plots, "") +
+                                                       "[traces]\r\nNumberOfTraces=2\r\n");
+  std::string two = write_text("two_traces.upg",
+                               "[ulmograph]\nView=0\n[traces]\nDataFile=" + two_plots +
+                                   "\nNumberOfTraces=2\n[trace1]\nLegend=gone\nPlotIndex=1\n"
+                                   "YExpression=\"'v(in)'\"\n[trace2]\nLegend=kept\nPlotIndex=1\n"
+                                   "YExpression=\"'v(out)'*2\"\n");
+  r = run("render " + two + " -o " + svg);
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err, "ulmocli: trace 1 (gone) cannot be evaluated over plot 1 and is left out\n");
+  EXPECT_EQ(svg_texts(svg).back(), "kept");
+}
+
+TEST(CliRenderGraph, OptionsOfTheOtherForm) {
+  std::string data = write_ramp("ramp_usage.out", 1.0);
+  std::string graph = write_text("usage.upg", ramp_graph(data, ""));
+  for (const std::string &arguments :
+       Texts{graph + " --plot 0 -o " + scratch("x.svg"), graph + " --logy -o " + scratch("x.svg"),
+             graph + " -o " + scratch("x.svg") + " \"'v(out)'\"",
+             data + " --data " + data + " -o " + scratch("x.svg") + " \"'v(out)'\""}) {
+    CliRun r = run("render " + arguments);
+    EXPECT_EQ(r.status, 1) << arguments;
+  }
 }
 
 }  // namespace

@@ -17,13 +17,13 @@
 
 #include "circuits.h"
 #include "driver.h"
+#include "stored_settings.h"
 #include "resources/cursor_dialog_ids.h"
 #include "resources/format_dialog_ids.h"
 
 namespace {
 
 const int kWait = 20000;
-const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
 const int kZoom = 14002, kShowCursors = 14003, kAddText = 12005, kDelete = 11004, kCopy = 11002;
 const int kFormatYAxis = 13002, kFormatXLabel = 13003, kFormatYTitle = 13006;
 const double kEnd = 5e-3;   // the transient's last time
@@ -31,12 +31,6 @@ const double kEnd = 5e-3;   // the transient's last time
 std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
 std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
-void set_number(const char *name, DWORD value) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
-  RegCloseKey(key);
-}
 
 struct Frame {
   int left, top, right, bottom;   // client pixels of the frame's lines

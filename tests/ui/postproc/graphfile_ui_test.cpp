@@ -1,0 +1,251 @@
+// Graph files as a user keeps them: a graph made by the link, formatted through its dialogs,
+// saved, everything closed, and the graph opened again from the File menu, from the recent
+// files and from the welcome dialog, each time looking exactly as it did.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "driver.h"
+#include "resources/dialog_ids.h"
+#include "resources/format_dialog_ids.h"
+#include "screen_image.h"
+#include "stored_settings.h"
+#include "wait.h"
+
+namespace {
+
+const int kWait = 20000;
+const int kOpenGraph = 10015, kSaveGraph = 10016, kRecent1 = 10010, kCloseAll = 15004;
+const int kAddText = 12005, kFormatYAxis = 13002, kFormatXLabel = 13003, kPrintLayout = 14006;
+const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
+
+std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
+std::string scratch(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
+
+bool same_pixels(const ScreenImage &a, const ScreenImage &b) {
+  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
+class GraphFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");
+    set_number("DisplayWelcome", 0);
+    graph_file = windows_path(scratch("scenario"));   // the save adds ".upg"
+    remove(scratch("scenario.upg").c_str());
+  }
+  void TearDown() override { end_program(program); }
+
+  void start(const std::string &arguments) {
+    ASSERT_TRUE(start_program(windows_path(ULMOGPP), arguments, program));
+    frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
+    ASSERT_NE(frame, nullptr);
+    client = find_child(frame, "MDIClient");
+    ASSERT_NE(client, nullptr);
+  }
+  void stop() {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(wait_for_exit(program, kWait), 0);
+  }
+  bool settled() { return wait_for_posted_messages(frame, kWait); }
+  void command(int id) {
+    PostMessageA(frame, WM_COMMAND, id, 0);
+    settled();
+  }
+  HWND dialog(const char *title) { return wait_for_window(program, "#32770", title, kWait); }
+  static void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+  // The graph window the program shows now, maximized so that every opening draws it at the
+  // same size; none when it has none.
+  HWND shown_graph() {
+    HWND g = nullptr;
+    if (!wait_until([&] { return (g = FindWindowExA(client, nullptr, "ChildGraph", nullptr)) != nullptr; }, kWait))
+      return nullptr;
+    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(g), 0);
+    settled();
+    wait_for_posted_messages(g, kWait);
+    return g;
+  }
+  ScreenImage picture(HWND g, const char *name) {
+    EXPECT_TRUE(save_screenshot(g, RGB(255, 255, 255), scratch(name)));
+    RECT area;
+    GetClientRect(g, &area);
+    MapWindowPoints(g, nullptr, reinterpret_cast<POINT *>(&area), 2);
+    return capture_screen(area);
+  }
+  void choose_file(HWND box, const std::string &path) {
+    ASSERT_NE(box, nullptr);
+    SetWindowTextA(GetDlgItem(box, kFileName), path.c_str());
+    press_button(box, IDOK);
+    EXPECT_TRUE(wait_until_destroyed(box, kWait));
+    settled();
+  }
+
+  // v(in) of the transient sample by the link, then page view, a manual y maximum with the
+  // grid, bold x labels with three decimals, and a bordered text block.
+  HWND formatted_graph() {
+    Program link{};
+    EXPECT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+    EXPECT_EQ(wait_for_exit(link, kWait), 0);
+    HWND g = shown_graph();
+    if (!g) return nullptr;
+    command(kPrintLayout);
+
+    command(kFormatYAxis);
+    HWND axis = dialog("Format Y-Axis");
+    EXPECT_NE(axis, nullptr);
+    click(axis, IDC_AXIS_AUTO_MAX);
+    SetDlgItemTextA(axis, IDC_AXIS_MAX, "2");
+    click(axis, IDC_AXIS_DISPLAY_GRID);
+    press_button(axis, IDOK);
+    EXPECT_TRUE(wait_until_destroyed(axis, kWait));
+
+    command(kFormatXLabel);
+    HWND label = dialog("Format X-Axis Label");
+    EXPECT_NE(label, nullptr);
+    click(label, IDC_LABEL_BOLD);
+    SetDlgItemTextA(label, IDC_LABEL_DIGITS, "3");
+    press_button(label, IDOK);
+    EXPECT_TRUE(wait_until_destroyed(label, kWait));
+
+    command(kAddText);
+    RECT r;
+    GetClientRect(g, &r);
+    POINT at{r.right / 3, r.bottom / 3};
+    PostMessageA(g, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageA(g, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    HWND text = dialog("Format Text");
+    EXPECT_NE(text, nullptr);
+    SetDlgItemTextA(text, IDC_TEXT_EDIT, "kept in the graph file");
+    click(text, IDC_BORDER);
+    press_button(text, IDOK);
+    EXPECT_TRUE(wait_until_destroyed(text, kWait));
+    // A click beside the page drops the block's selection, which a reopened graph lacks.
+    PostMessageA(g, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(g, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    settled();
+    wait_for_posted_messages(g, kWait);
+    return g;
+  }
+
+  Program program{};
+  HWND frame = nullptr, client = nullptr;
+  std::string graph_file;
+};
+
+TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
+  start("/x");
+  HWND g = formatted_graph();
+  ASSERT_NE(g, nullptr);
+  ScreenImage made = picture(g, "graphfile-made.bmp");
+
+  command(kSaveGraph);
+  HWND save = dialog("Save As");
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(SendMessageA(GetDlgItem(save, kFilterList), CB_GETCOUNT, 0, 0), 2);
+  choose_file(save, graph_file);
+  const std::string saved = graph_file + ".upg";
+  FILE *f = fopen(scratch("scenario.upg").c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  fclose(f);
+
+  command(kCloseAll);
+  ASSERT_TRUE(wait_until([&] { return FindWindowExA(client, nullptr, "ChildGraph", nullptr) == nullptr; }, kWait));
+  command(kOpenGraph);
+  HWND open = dialog("Open");
+  ASSERT_NE(open, nullptr);
+  choose_file(open, saved);
+  g = shown_graph();
+  ASSERT_NE(g, nullptr);
+  EXPECT_TRUE(same_pixels(picture(g, "graphfile-from-menu.bmp"), made));
+  std::vector<MenuItemReport> menu = read_menu(frame);
+  const MenuItemReport *recent = find_menu_item(menu, kRecent1);
+  ASSERT_NE(recent, nullptr);
+  EXPECT_EQ(recent->text, saved);
+
+  command(kCloseAll);
+  command(kRecent1);
+  g = shown_graph();
+  ASSERT_NE(g, nullptr);
+  EXPECT_TRUE(same_pixels(picture(g, "graphfile-from-recent.bmp"), made));
+  stop();
+  EXPECT_EQ(stored("LastGraph"), saved);
+  EXPECT_EQ(stored("File1"), saved);
+
+  // The next run offers the last graph in its welcome dialog.
+  set_number("DisplayWelcome", 1);
+  start("");
+  HWND welcome = dialog("Welcome to Ulmo-Postprocessor");
+  ASSERT_NE(welcome, nullptr);
+  ASSERT_TRUE(IsWindowEnabled(GetDlgItem(welcome, IDC_WELCOME_LAST_GRAPH)));
+  click(welcome, IDC_WELCOME_LAST_GRAPH);
+  press_button(welcome, IDOK);
+  g = shown_graph();
+  ASSERT_NE(g, nullptr);
+  EXPECT_TRUE(same_pixels(picture(g, "graphfile-from-welcome.bmp"), made));
+}
+
+// A recent graph file that is gone is told and leaves the list; one whose data file is gone
+// asks, and No leaves the graph file in the list and the program as it was.
+TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
+  start("/x");
+  ASSERT_NE(formatted_graph(), nullptr);
+  command(kSaveGraph);
+  choose_file(dialog("Save As"), graph_file);
+  const std::string saved = graph_file + ".upg";
+  // Opened once, it is a recent file.
+  command(kCloseAll);
+  command(kOpenGraph);
+  choose_file(dialog("Open"), saved);
+  ASSERT_NE(shown_graph(), nullptr);
+  stop();
+
+  // The data file moves away: the graph file names a file that is not there.
+  std::string text;
+  {
+    FILE *in = fopen(scratch("scenario.upg").c_str(), "rb");
+    ASSERT_NE(in, nullptr);
+    char buffer[65536];
+    size_t n = fread(buffer, 1, sizeof buffer, in);
+    fclose(in);
+    text.assign(buffer, n);
+  }
+  size_t at = text.find("DataFile=");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, text.find("\r\n", at) - at, "DataFile=moved-away.out");
+  FILE *out = fopen(scratch("scenario.upg").c_str(), "wb");
+  fwrite(text.data(), 1, text.size(), out);
+  fclose(out);
+
+  start("/x");
+  command(kRecent1);
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box),
+            "Could not find data file moved-away.out that is referenced in the graph file. Do you "
+            "want to browse for a data file?");
+  press_button(box, IDNO);
+  ASSERT_TRUE(wait_until_destroyed(box, kWait));
+  settled();
+  EXPECT_EQ(FindWindowExA(client, nullptr, "ChildGraph", nullptr), nullptr);
+  const MenuItemReport *recent = nullptr;
+  std::vector<MenuItemReport> menu = read_menu(frame);
+  recent = find_menu_item(menu, kRecent1);
+  ASSERT_NE(recent, nullptr);
+  EXPECT_EQ(recent->text, saved);
+
+  remove(scratch("scenario.upg").c_str());
+  command(kRecent1);
+  box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), "Can't open the file '" + saved + "'");
+  press_button(box, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(box, kWait));
+  settled();
+  menu = read_menu(frame);
+  EXPECT_EQ(find_menu_item(menu, kRecent1), nullptr);
+}
+
+}  // namespace
