@@ -45,9 +45,6 @@ bool read_plot_argument(const char *text, int &plot);
 // cli_open_plot, then the abscissa of the plot (variable 0) with the evaluation warnings cleared.
 int cli_open_abscissa(const char *path, int plot, std::vector<double> &abscissa);
 
-// From then on every message the program would show is printed on stderr.
-void cli_print_messages();
-
 // An expression evaluated over the current plot at `abscissa`, with its text form.
 struct Series {
   std::string text;

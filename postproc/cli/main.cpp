@@ -97,8 +97,6 @@ int cli_open_plot(const char *path, int plot) {
   return kCliOk;
 }
 
-void cli_print_messages() { ui_hooks().message_box = print_message; }
-
 int main(int argc, char **argv) {
   ui_hooks().message_box = remember_message;
   ui_hooks().show_status = remember_status;
