@@ -3,9 +3,9 @@
 // The graph is built through the operations the dialogs use: traces first, so that the data
 // ranges exist before a manual range is checked against them. A value that the dialogs would
 // refuse (a colour outside the palette, a grid style that is no pen, a negative size) takes
-// the key's default instead, so a damaged or hand-edited file
-// can never put the graph in a state the program could not have made. The titles' Display
-// flags and the legend labels' Border flags come back too, as they are saved.
+// the key's default instead, so a damaged or hand-edited file can never put the graph in a
+// state the program could not have made. The titles' Display flags and the legend labels'
+// Border flags come back too, as they are saved.
 #include "load.h"
 
 #include <utility>
