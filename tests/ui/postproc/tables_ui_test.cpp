@@ -63,9 +63,11 @@ class Tables : public ::testing::Test {
   }
   void TearDown() override { end_program(program); }
 
+  // A child of the class, once the load that made it is over (it exists, empty, before).
   HWND wait_for_child(const char *class_name) {
     HWND child = nullptr;
     wait_until([&] { return (child = FindWindowExA(client, nullptr, class_name, nullptr)) != nullptr; }, kWait);
+    wait_for_posted_messages(frame, kWait);
     return child;
   }
   bool settled() { return wait_for_posted_messages(frame, kWait) && (!grid || wait_for_posted_messages(grid, kWait)); }
