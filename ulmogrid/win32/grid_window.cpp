@@ -284,15 +284,15 @@ void mouse_down(UlmoGrid *g, int x, int y, bool shift) {
   GridSelection &s = g->grid.selection;
   if (row == 0 && column == 0) {
     grid_select_all(g->grid);
-  } else if (row == 0) {   // a column heading: the whole column
+  } else if (row == 0) {   // a column heading: the whole column, its first cell active
     if (!shift) s.anchor_column = column;
-    s.anchor_row = 1;
-    s.active_row = rows_of(g);
+    s.anchor_row = rows_of(g);
+    s.active_row = 1;
     s.active_column = column;
-  } else if (column == 0) {   // a row number: the whole row
+  } else if (column == 0) {   // a row number: the whole row, its first cell active
     if (!shift) s.anchor_row = row;
-    s.anchor_column = 1;
-    s.active_column = columns_of(g);
+    s.anchor_column = columns_of(g);
+    s.active_column = 1;
     s.active_row = row;
   } else {
     click_selection(s, row, column, shift, rows_of(g), columns_of(g));
@@ -317,50 +317,36 @@ void mouse_drag(UlmoGrid *g, int x, int y) {
   if (s.active_row != before.active_row || s.active_column != before.active_column) selection_changed(g);
 }
 
-void vertical_scroll(UlmoGrid *g, int code) {
-  int top = g->top_row, page = full_rows(g);
+// Where a scroll-bar action leaves the first visible row or column; -1 for an action that
+// moves nothing. The two bars share their codes (SB_LINEUP is SB_LINELEFT, ...).
+int scrolled_to(HWND window, int bar, int code, int position, int page, int last) {
   switch (code) {
-    case SB_LINEUP: top--; break;
-    case SB_LINEDOWN: top++; break;
-    case SB_PAGEUP: top -= page; break;
-    case SB_PAGEDOWN: top += page; break;
-    case SB_TOP: top = 1; break;
-    case SB_BOTTOM: top = rows_of(g); break;
+    case SB_LINEUP: return position - 1;
+    case SB_LINEDOWN: return position + 1;
+    case SB_PAGEUP: return position - page;
+    case SB_PAGEDOWN: return position + page;
+    case SB_TOP: return 1;
+    case SB_BOTTOM: return last;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       SCROLLINFO info{};
       info.cbSize = sizeof info;
       info.fMask = SIF_TRACKPOS;
-      GetScrollInfo(g->window, SB_VERT, &info);
-      top = info.nTrackPos;
-      break;
+      GetScrollInfo(window, bar, &info);
+      return info.nTrackPos;
     }
-    default: return;
   }
-  scroll_to(g, top, g->left_column);
+  return -1;
+}
+
+void vertical_scroll(UlmoGrid *g, int code) {
+  int top = scrolled_to(g->window, SB_VERT, code, g->top_row, full_rows(g), rows_of(g));
+  if (top >= 0) scroll_to(g, top, g->left_column);
 }
 
 void horizontal_scroll(UlmoGrid *g, int code) {
-  int left = g->left_column, page = full_columns(g);
-  switch (code) {
-    case SB_LINELEFT: left--; break;
-    case SB_LINERIGHT: left++; break;
-    case SB_PAGELEFT: left -= page; break;
-    case SB_PAGERIGHT: left += page; break;
-    case SB_LEFT: left = 1; break;
-    case SB_RIGHT: left = columns_of(g); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO info{};
-      info.cbSize = sizeof info;
-      info.fMask = SIF_TRACKPOS;
-      GetScrollInfo(g->window, SB_HORZ, &info);
-      left = info.nTrackPos;
-      break;
-    }
-    default: return;
-  }
-  scroll_to(g, g->top_row, left);
+  int left = scrolled_to(g->window, SB_HORZ, code, g->left_column, full_columns(g), columns_of(g));
+  if (left >= 0) scroll_to(g, g->top_row, left);
 }
 
 // The visible part, drawn off screen and copied in one piece.

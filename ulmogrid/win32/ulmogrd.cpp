@@ -12,6 +12,15 @@ HINSTANCE dll_instance;
 
 void refresh(ULMOGRD_HANDLE g) { grid_contents_changed(g); }
 
+// Undo or redo, after an edit in progress has become part of the history.
+int step_history(ULMOGRD_HANDLE g, bool (*step)(Grid &)) {
+  if (!g) return 0;
+  finish_editing(g, true);
+  if (!step(g->grid)) return 0;
+  refresh(g);
+  return 1;
+}
+
 }  // namespace
 
 HINSTANCE grid_instance() { return dll_instance; }
@@ -104,21 +113,8 @@ int ulmogrd_paste(ULMOGRD_HANDLE g) {
   return 1;
 }
 
-int ulmogrd_undo(ULMOGRD_HANDLE g) {
-  if (!g) return 0;
-  finish_editing(g, true);
-  if (!grid_undo(g->grid)) return 0;
-  refresh(g);
-  return 1;
-}
-
-int ulmogrd_redo(ULMOGRD_HANDLE g) {
-  if (!g) return 0;
-  finish_editing(g, true);
-  if (!grid_redo(g->grid)) return 0;
-  refresh(g);
-  return 1;
-}
+int ulmogrd_undo(ULMOGRD_HANDLE g) { return step_history(g, grid_undo); }
+int ulmogrd_redo(ULMOGRD_HANDLE g) { return step_history(g, grid_redo); }
 
 int ulmogrd_select_all(ULMOGRD_HANDLE g) {
   if (!g) return 0;

@@ -23,16 +23,6 @@ GridHolder *holder_of(HWND window) {
   return window ? reinterpret_cast<GridHolder *>(GetWindowLongPtrA(window, kChildContentWord)) : nullptr;
 }
 
-HWND make_window(HWND mdi_client, const std::string &title) {
-  MDICREATESTRUCTA mdi{};
-  mdi.szClass = kTableWindowClass;
-  mdi.szTitle = title.c_str();
-  mdi.hOwner = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mdi_client, GWLP_HINSTANCE));
-  mdi.x = mdi.y = mdi.cx = mdi.cy = CW_USEDEFAULT;
-  mdi.style = WS_CLIPCHILDREN;
-  return reinterpret_cast<HWND>(SendMessageA(mdi_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mdi)));
-}
-
 bool edit_command(HWND window, int id) {
   GridHolder *h = holder_of(window);
   ULMOGRD_HANDLE grid = h ? h->grid : nullptr;
@@ -53,7 +43,7 @@ bool edit_command(HWND window, int id) {
 HWND create_table_window(HWND mdi_client, const TableLayout &layout) {
   GridHolder *holder = new (std::nothrow) GridHolder{};
   if (!holder) return nullptr;
-  HWND window = make_window(mdi_client, layout.title);
+  HWND window = create_mdi_child(mdi_client, kTableWindowClass, layout.title.c_str(), 0);
   if (!window) {
     delete holder;
     return nullptr;
@@ -115,7 +105,7 @@ bool table_window_message(HWND window, UINT message, WPARAM wparam, LPARAM lpara
       SetWindowLongPtrA(window, kChildKindWord, kTableWindow);
       SetWindowLongPtrA(window, kChildContentWord, 0);
       SetWindowLongPtrA(window, kChildPlotWord, -1);
-      SetWindowLongPtrA(window, window_word(3), 0);
+      SetWindowLongPtrA(window, kTableSpareWord, 0);
       return false;
     case WM_DESTROY:
       if (GridHolder *h = holder_of(window)) {

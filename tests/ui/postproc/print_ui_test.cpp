@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "clipboard.h"
+#include "table_session.h"
 
 namespace {
 
-const int kWait = 60000;
-const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
 const int kLongTableRows = 30000;
 const int kPrint = 10005, kPrinterSetup = 10007, kDelete = 11004, kPaste = 11003, kUndo = 11005, kSelectAll = 11007;
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
+const int kWait = TableSession::kWait;
+
 std::string scratch(const std::string &name) { return windows_path(std::string(ULMO_SCRATCH) + "/" + name); }
 std::string printed_folder() { return windows_path(ULMO_PRINTED); }
 
@@ -62,45 +62,12 @@ bool take_printed(const std::set<std::string> &before, const std::string &name) 
   return MoveFileA((printed_folder() + "\\" + fresh).c_str(), target.c_str()) != 0;
 }
 
-bool put_clipboard_text(const std::string &text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (!memory) return false;
-  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
-  CloseClipboard();
-  return placed;
-}
-
-class Printing : public ::testing::Test {
+class Printing : public TableSession {
  protected:
   // What an earlier run printed is not this run's to check.
   static void SetUpTestSuite() {
     for (const char *name : {"printed-graph.pdf", "printed-table.pdf", "printed-after-cancel.pdf"})
       DeleteFileA(scratch(name).c_str());
-  }
-  void start(const char *sample_name) {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
-    DWORD no = 0;
-    RegSetValueExA(key, "DisplayWelcome", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&no), sizeof no);
-    RegCloseKey(key);
-    ASSERT_TRUE(start_program(windows_path(ULMOGPP), sample(sample_name), program));
-    frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
-    ASSERT_NE(frame, nullptr);
-    client = find_child(frame, "MDIClient");
-    ASSERT_NE(client, nullptr);
-  }
-  void TearDown() override { end_program(program); }
-
-  HWND wait_for_child(const char *class_name) {
-    HWND child = nullptr;
-    wait_until([&] { return (child = FindWindowExA(client, nullptr, class_name, nullptr)) != nullptr; }, kWait);
-    wait_for_posted_messages(frame, kWait);   // the load that made it is over
-    return child;
   }
   void activate(HWND child) {
     SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
@@ -112,8 +79,6 @@ class Printing : public ::testing::Test {
     return wait_until([&] { return IsWindowEnabled(frame) != 0; }, kWait) && wait_for_posted_messages(frame, kWait);
   }
 
-  Program program{};
-  HWND frame = nullptr, client = nullptr;
 };
 
 TEST_F(Printing, ThePrinterIsThereAndPrintIsOffered) {

@@ -9,67 +9,21 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "clipboard.h"
+#include "table_session.h"
 
 namespace {
 
-const int kWait = 20000;
-const char kKey[] = "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings";
 const int kCut = 11001, kCopy = 11002, kPaste = 11003, kDelete = 11004, kUndo = 11005, kRedo = 11006,
           kSelectAll = 11007, kSelectCurrentPlot = 10004;
-
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
-std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
-
-std::string clipboard_text() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char *bytes = static_cast<const char *>(GlobalLock(data))) {
-      text = bytes;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void empty_clipboard() {
-  if (OpenClipboard(nullptr)) {
-    EmptyClipboard();
-    CloseClipboard();
-  }
-}
 
 // A row of the values table as the clipboard holds it: ten cells.
 std::string row_text(const std::string &name, const std::string &value) {
   return name + "\t" + value + std::string(8, '\t') + "\r\n";
 }
 
-class Tables : public ::testing::Test {
+class Tables : public TableSession {
  protected:
-  void start(const char *sample_name) {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
-    DWORD no = 0;
-    RegSetValueExA(key, "DisplayWelcome", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&no), sizeof no);
-    RegCloseKey(key);
-    ASSERT_TRUE(start_program(windows_path(ULMOGPP), sample(sample_name), program));
-    frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
-    ASSERT_NE(frame, nullptr);
-    client = find_child(frame, "MDIClient");
-    ASSERT_NE(client, nullptr);
-  }
-  void TearDown() override { end_program(program); }
-
-  // A child of the class, once the load that made it is over (it exists, empty, before).
-  HWND wait_for_child(const char *class_name) {
-    HWND child = nullptr;
-    wait_until([&] { return (child = FindWindowExA(client, nullptr, class_name, nullptr)) != nullptr; }, kWait);
-    wait_for_posted_messages(frame, kWait);
-    return child;
-  }
   bool settled() { return wait_for_posted_messages(frame, kWait) && (!grid || wait_for_posted_messages(grid, kWait)); }
   void command(int id) {
     PostMessageA(frame, WM_COMMAND, id, 0);
@@ -104,8 +58,7 @@ class Tables : public ::testing::Test {
     return item ? item->state : 0xFFFFFFFFu;
   }
 
-  Program program{};
-  HWND frame = nullptr, client = nullptr, table = nullptr, grid = nullptr;
+  HWND table = nullptr, grid = nullptr;
 };
 
 TEST_F(Tables, OperatingPointShowsItsValuesTable) {
@@ -175,6 +128,29 @@ TEST_F(Tables, CutAndDeleteRemoveWhatCopyWouldCopyAndUndoBringsItBack) {
   click_row_number(5, false);
   command(kPaste);
   EXPECT_EQ(copied(), first);
+}
+
+TEST_F(Tables, KeysTypedIntoACellBelongToIt) {
+  start("operating-point.out");
+  table = wait_for_child("ChildTable");
+  ASSERT_NE(table, nullptr);
+  grid = find_child(table, "UlmoGrid");
+  ASSERT_NE(grid, nullptr);
+  click_row_number(4, false);   // row 4: the active cell is (4, 1)
+  PostMessageA(grid, WM_CHAR, 'a', 0);   // typing starts the edit with what was typed
+  ASSERT_TRUE(settled());
+  HWND editor = find_child(grid, "Edit");
+  ASSERT_NE(editor, nullptr);
+  PostMessageA(editor, WM_CHAR, 'b', 0);
+  PostMessageA(editor, WM_CHAR, 'c', 0);
+  PostMessageA(editor, WM_KEYDOWN, VK_LEFT, 0);
+  PostMessageA(editor, WM_KEYDOWN, VK_DELETE, 0);   // the character, not the frame's Delete
+  PostMessageA(editor, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(find_child(grid, "Edit"), nullptr);
+  click_row_number(4, false);
+  EXPECT_EQ(copied(), row_text("ab", "5 V"));
+  EXPECT_FALSE(menu_state(kUndo) & MF_GRAYED);
 }
 
 TEST_F(Tables, TheGridFollowsTheTableWindowsSize) {
