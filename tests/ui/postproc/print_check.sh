@@ -36,6 +36,7 @@ expect printed-table.pdf "Resistive divider from 5 V" "Operating Point" "Variabl
   "v(1)" "5 V" "i(vdd)" "-0.0025 A" "p(r1)" "0.00625 W"
 [ "$(pdfinfo "$dir/printed-table.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1 ] ||
   { echo "printed-table.pdf: not one page"; fail=1; }
+expect printed-after-setup.pdf "Variables in circuit" "v(1)" "5 V"
 # The job after a cancelled one is the one-page table alone.
 [ "$(pdfinfo "$dir/printed-after-cancel.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1 ] ||
   { echo "printed-after-cancel.pdf: not the one-page table"; fail=1; }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -66,7 +67,7 @@ class Printing : public TableSession {
  protected:
   // What an earlier run printed is not this run's to check.
   static void SetUpTestSuite() {
-    for (const char *name : {"printed-graph.pdf", "printed-table.pdf", "printed-after-cancel.pdf"})
+    for (const char *name : {"printed-graph.pdf", "printed-table.pdf", "printed-after-cancel.pdf", "printed-after-setup.pdf"})
       DeleteFileA(scratch(name).c_str());
   }
   void activate(HWND child) {
@@ -118,6 +119,35 @@ TEST_F(Printing, ATablePrintsItsCells) {
   std::set<std::string> before = pdfs();
   print();
   EXPECT_TRUE(take_printed(before, "printed-table.pdf"));
+  ASSERT_TRUE(job_over());
+  EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr) << "no report";
+}
+
+TEST_F(Printing, PrinterSetupKeepsThePrinterItChose) {
+  start("operating-point.out");
+  HWND table = wait_for_child("ChildTable");
+  ASSERT_NE(table, nullptr);
+  PostMessageA(frame, WM_COMMAND, kPrinterSetup, 0);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(wait_until([&] {
+    dialog = find_any_window(program, "#32770", nullptr);
+    return dialog && IsWindowVisible(dialog);
+  }, kWait));
+  // The kept printer is the one the dialog offers, once it has filled its lists.
+  ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
+  // (A drop-down list tells its text to no other process: its printer's port line shows it.)
+  std::vector<std::string> texts;
+  for (HWND label = FindWindowExA(dialog, nullptr, "Static", nullptr); label; label = FindWindowExA(dialog, label, "Static", nullptr))
+    texts.push_back(window_text(label));
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "CUPS:ulmo-pdf"), texts.end()) << ::testing::PrintToString(texts);
+  EXPECT_TRUE(save_screenshot(dialog, GetSysColor(COLOR_BTNFACE), std::string(ULMO_SCRATCH) + "/printer-setup.bmp"));
+  press_button(dialog, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(dialog, kWait));
+  // The new context prints as the old one did.
+  activate(table);
+  std::set<std::string> before = pdfs();
+  print();
+  EXPECT_TRUE(take_printed(before, "printed-after-setup.pdf"));
   ASSERT_TRUE(job_over());
   EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr) << "no report";
 }
