@@ -179,6 +179,7 @@ LRESULT CALLBACK editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lp
   HWND window = GetParent(editor);
   UlmoGrid *g = grid_of(window);
   WNDPROC base = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(editor, GWLP_USERDATA));
+  if (!g || g->editor != editor) return CallWindowProcA(base, editor, message, wparam, lparam);
   switch (message) {
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS | CallWindowProcA(base, editor, message, wparam, lparam);
@@ -198,9 +199,9 @@ LRESULT CALLBACK editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lp
     case WM_CHAR:
       if (wparam == '\r' || wparam == '\t' || wparam == 27) return 0;   // no beep
       break;
-    case WM_KILLFOCUS:
-      if (g && g->editor == editor) finish_editing(g, true);
-      break;
+    case WM_KILLFOCUS:   // the user went elsewhere: the edit is kept, as Enter would
+      finish_editing(g, true);
+      return 0;
   }
   return CallWindowProcA(base, editor, message, wparam, lparam);
 }
@@ -432,6 +433,9 @@ LRESULT CALLBACK grid_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       InvalidateRect(window, nullptr, FALSE);
       return 0;
     case WM_KILLFOCUS: InvalidateRect(window, nullptr, FALSE); return 0;
+    case WM_DESTROY:
+      g->editor = nullptr;   // an edit in progress goes with the window, unkept
+      break;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window, 0, 0);
       g->window = nullptr;

@@ -137,6 +137,13 @@ TEST_F(GridDll, EditingInPlace) {
   EXPECT_EQ(copy(), "xy\r\n");
   EXPECT_TRUE(ulmogrd_undo(grid));
   EXPECT_EQ(copy(), "11\r\n");
+  // Going elsewhere keeps the edit, as Enter does; the grid may go with an edit open.
+  SendMessageA(window, WM_CHAR, 'q', 0);
+  ASSERT_NE(FindWindowExA(window, nullptr, "Edit", nullptr), nullptr);
+  SetFocus(parent);
+  EXPECT_EQ(FindWindowExA(window, nullptr, "Edit", nullptr), nullptr);
+  EXPECT_EQ(copy(), "q\r\n");
+  SendMessageA(window, WM_CHAR, 'w', 0);
 }
 
 TEST_F(GridDll, PagesForPrinting) {
