@@ -1,5 +1,6 @@
 #include "tables/pole_zero.h"
 
+#include "circuits.h"
 #include "data/plot_model.h"
 #include "graph/resources.h"
 #include "tables_fixture.h"
@@ -57,15 +58,15 @@ TEST_F(TablesTest, RootsSplitByTheThirdNameCharacter) {
 }
 
 TEST_F(TablesTest, PoleZeroGraphOfTheSample) {
-  load({roots_plot({"r(p1)", "r(p2)", "r(z1)"}, {-500.0, -500.0, -2000.0}, {866.0, -866.0, 0.0})});
+  load({section_pole_zero()});   // poles at -500 +/- j866 Hz, a zero at -2 kHz
   PoleZeroLayout layout;
   ASSERT_TRUE(pole_zero_layout(layout));
   EXPECT_EQ(layout.title, "Second-order section (Pole-Zero Analysis)");
   EXPECT_EQ(layout.plot_index, 0);
   EXPECT_EQ(layout.x_min, -2000.0);
   EXPECT_EQ(layout.x_max, -500.0);
-  EXPECT_EQ(layout.y_min, -866.0);
-  EXPECT_EQ(layout.y_max, 866.0);
+  EXPECT_DOUBLE_EQ(layout.y_min, -866.0254037844386);
+  EXPECT_DOUBLE_EQ(layout.y_max, 866.0254037844386);
 
   create_graph_resources({255, 255, 255}, nullptr);
   GraphPreferences preferences{};
@@ -83,7 +84,7 @@ TEST_F(TablesTest, PoleZeroGraphOfTheSample) {
   EXPECT_EQ(graph->axes[0].base, 1);
   EXPECT_EQ(graph->axes[1].base, 1);
   EXPECT_EQ(graph->data_range[0].min, -2000.0);
-  EXPECT_EQ(graph->data_range[1].max, 866.0);
+  EXPECT_DOUBLE_EQ(graph->data_range[1].max, 866.0254037844386);
   EXPECT_LE(graph->axes[0].min * graph->axes[0].scale, -2000.0);
   EXPECT_GE(graph->axes[1].max * graph->axes[1].scale, 866.0);
   const Trace *poles = graph->head->next;
@@ -103,7 +104,7 @@ TEST_F(TablesTest, PoleZeroGraphOfTheSample) {
   EXPECT_EQ(zeros->symbol_index, 1);
   ASSERT_EQ(poles->point_count, 2);
   EXPECT_EQ(poles->x_values[1], -500.0);
-  EXPECT_EQ(poles->y_values[1], -866.0);
+  EXPECT_DOUBLE_EQ(poles->y_values[1], -866.0254037844386);
   EXPECT_EQ(zeros->x_values[0], -2000.0);
   destroy_graph(graph);
   destroy_graph_resources();
