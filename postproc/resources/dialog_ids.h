@@ -57,3 +57,9 @@
 #define IDC_NEW_PLOT 834
 #define IDC_OVERLAY_PLOT 835
 #define IDC_X_AXIS_TEXT 836
+
+// The cancel dialog of a print job: the document, the device and its port.
+#define IDD_PRINT_CANCEL 600
+#define IDC_PRINT_DOCUMENT 601
+#define IDC_PRINT_DEVICE 602
+#define IDC_PRINT_PORT 603

@@ -9,6 +9,8 @@ state=$1; shift
 ulmo_wine_env "$(cat "$state/arch")" "$state/wineprefix"
 DISPLAY=$(cat "$state/display")
 export DISPLAY
+# The fixture's CUPS server, when it runs one: its printer is the programs' default.
+[ -S "$state/cups/cups.sock" ] && export CUPS_SERVER=$state/cups/cups.sock
 out=$(mktemp "$state/output.XXXXXX")
 "$WINE" "$@" >"$out" 2>&1 </dev/null &
 pid=$!

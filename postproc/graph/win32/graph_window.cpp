@@ -138,14 +138,7 @@ void relayout_graph_window(HWND window) {
 }
 
 HWND create_graph_window(HWND mdi_client, int kind, int plot_index, const std::string &title) {
-  MDICREATESTRUCTA mdi{};
-  mdi.szClass = kGraphWindowClass;
-  mdi.szTitle = title.c_str();
-  mdi.hOwner = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mdi_client, GWLP_HINSTANCE));
-  mdi.x = mdi.y = mdi.cx = mdi.cy = CW_USEDEFAULT;
-  mdi.style = WS_CLIPCHILDREN;
-  mdi.lParam = kind;
-  HWND window = reinterpret_cast<HWND>(SendMessageA(mdi_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mdi)));
+  HWND window = create_mdi_child(mdi_client, kGraphWindowClass, title.c_str(), kind);
   if (window) SetWindowLongPtrA(window, kChildPlotWord, plot_index);
   return window;
 }

@@ -28,7 +28,6 @@ struct AppState {
 AppState &app();
 
 const int kFrameSettingsWord = window_word(0);
-const int kTableSpareWord = window_word(3);     // table windows only; always 0
 const int kMdiClientId = 3244;   // the MDI children's ids start at kCmdFirstWindowEntry
 
 // Hides the MDI client and destroys every child (icon titles excepted); the caller shows the
@@ -59,7 +58,7 @@ void handle_link_message(UINT message);
 // Help (17001).
 void show_help();
 
-// Whether the system has a default printer.
+// Whether the program has a printer context (Print and Printer Setup).
 bool printer_available();
 
 // The frame window procedure and the registration of the six window classes.

@@ -2,8 +2,8 @@
 //
 // Graph, pole-zero and table windows describe themselves in their first three window words
 // (kind, content, plot index). The graph and text windows are the graph engine's; the shell
-// forwards them their commands and keeps the active child up to date. Until the table
-// subsystem fills its windows, the table procedure here keeps their words.
+// forwards them their commands and keeps the active child up to date. Table windows are the
+// table subsystem's; the shell adds their context menu and Print.
 #include <windows.h>
 
 #include "../../dialogs/win32/format_dialogs.h"
@@ -12,12 +12,14 @@
 #include "../../graph/win32/graph_window.h"
 #include "../../graph/win32/legend_windows.h"
 #include "../../resources/image_ids.h"
+#include "../../tables/win32/table_window.h"
 #include "../../resources/resource_ids.h"
 #include "../../spectrum/win32/monitor_window.h"
 #include "../commands.h"
 #include "../graph_preferences.h"
 #include "../settings.h"
 #include "app.h"
+#include "printing.h"
 #include "status_bar.h"
 
 namespace {
@@ -44,12 +46,6 @@ LRESULT child_default(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   return DefMDIChildProcA(hwnd, message, wparam, lparam);
 }
 
-void set_child_words(HWND hwnd, int kind, int plot_index) {
-  SetWindowLongPtrA(hwnd, kChildKindWord, kind);
-  SetWindowLongPtrA(hwnd, kChildContentWord, 0);
-  SetWindowLongPtrA(hwnd, kChildPlotWord, plot_index);
-}
-
 // The graph window's commands, forwarded by the frame while it is the active child.
 bool graph_command(HWND hwnd, int id) {
   switch (id) {
@@ -57,6 +53,7 @@ bool graph_command(HWND hwnd, int id) {
     case kCmdViewNormal: set_graph_view(hwnd, kWindowView); return true;
     case kCmdViewPrintLayout: set_graph_view(hwnd, kPageView); return true;
     case kCmdCopy: copy_graph_window(hwnd); return true;
+    case kCmdPrint: print_graph(hwnd); return true;
     case kCmdFormatXAxis:
     case kCmdFormatYAxis:
       if (run_axis_dialog(hwnd, id - kCmdFormatXAxis)) refresh_graph_window(hwnd);
@@ -109,14 +106,18 @@ void show_table_context_menu(HWND hwnd, LPARAM lparam) {
 
 LRESULT CALLBACK table_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CREATE:
-      set_child_words(hwnd, kTableWindow, -1);
-      SetWindowLongPtrA(hwnd, kTableSpareWord, 0);
-      break;
     case WM_CONTEXTMENU:
       show_table_context_menu(hwnd, lparam);
       return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kCmdPrint) {
+        print_table(hwnd);
+        return 0;
+      }
+      break;
   }
+  LRESULT result = 0;
+  if (table_window_message(hwnd, message, wparam, lparam, &result)) return result;
   return child_default(hwnd, message, wparam, lparam);
 }
 

@@ -15,6 +15,7 @@
 #include "../graph_preferences.h"
 #include "../settings.h"
 #include "app.h"
+#include "printing.h"
 #include "settings_registry.h"
 #include "status_bar.h"
 #include "toolbar.h"
@@ -26,13 +27,8 @@ const size_t kDroppedPathLimit = 511;
 
 // Fonts come from the printer, or from the screen when there is none.
 void build_device_font_list() {
-  HDC dc = nullptr;
-  char printer[512];
-  DWORD size = sizeof printer;
-  if (GetDefaultPrinterA(printer, &size)) dc = CreateDCA("WINSPOOL", printer, nullptr, nullptr);
-  if (dc) {
+  if (HDC dc = printer_context()) {
     build_font_list(dc);
-    DeleteDC(dc);
   } else {
     HDC screen = GetDC(nullptr);
     build_font_list(screen);
@@ -59,6 +55,8 @@ void on_create(HWND frame) {
   apply_graph_settings();
   // The graph windows open the format dialogs on double clicks and for new text blocks.
   set_graph_dialogs({run_axis_dialog, run_label_dialog, run_title_dialog, run_legend_dialog, run_text_dialog});
+  init_printer(frame);
+  apply_graph_settings();   // again: the graph engine measures fonts on the printer
   build_device_font_list();
   create_toolbar(frame);
   create_status_bar(frame);
@@ -96,6 +94,7 @@ void on_destroy(HWND frame) {
   GetWindowPlacement(frame, &placement);
   save_settings(from_platform(placement));
   clear_plot_list();
+  release_printer();
   PostQuitMessage(0);
 }
 
@@ -108,6 +107,7 @@ void apply_graph_settings() {
   s.cursor_number_format = settings().cursor_number_format;
   s.preferences = graph_preferences(settings());
   s.press_toolbar_button = check_toolbar_button;
+  s.printer = printer_font_surface();
   set_graph_window_settings(s);
 }
 

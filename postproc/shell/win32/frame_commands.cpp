@@ -15,6 +15,7 @@
 #include "../../resources/resource_ids.h"
 #include "../../spectrum/win32/fft_windows.h"
 #include "../../spectrum/win32/monitor_window.h"
+#include "../../tables/win32/table_window.h"
 #include "../../traces/win32/add_plot_dialog.h"
 #include "../../traces/win32/plot_windows.h"
 #include "../graph_preferences.h"
@@ -25,6 +26,7 @@
 #include "app.h"
 #include "graph_files.h"
 #include "preferences.h"
+#include "printing.h"
 #include "status_bar.h"
 #include "toolbar.h"
 
@@ -122,17 +124,22 @@ MenuContext menu_context() {
       c.top_text_selected = top_text_block_selected(child);
     }
     c.add_text_mode = add_text_armed();
+    if (c.child_kind == kTableWindow) {
+      GridAbilities grid = table_grid_abilities(child);
+      c.grid_can_cut = grid.cut;
+      c.grid_can_copy = grid.copy;
+      c.grid_can_paste = grid.paste;
+      c.grid_can_undo = grid.undo;
+      c.grid_can_redo = grid.redo;
+    }
   }
   return c;
 }
 
 }  // namespace
 
-bool printer_available() {
-  DWORD size = 0;
-  GetDefaultPrinterA(nullptr, &size);
-  return size > 0;
-}
+// Print needs a printer context, and so does Printer Setup.
+bool printer_available() { return printer_availability() != 0; }
 
 void update_menu(HMENU menu) {
   for (const MenuItemState &s : menu_item_states(menu_context())) {
@@ -175,6 +182,7 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdArrangeIcons: SendMessageA(client, WM_MDIICONARRANGE, 0, 0); break;
     case kCmdHelpContents: show_help(); break;
     case kCmdAbout: show_about(app().frame); break;
+    case kCmdPrinterSetup: printer_setup(app().frame, client); break;
     case kCmdPrint:
     case kCmdLoadExperimentalData:
     case kCmdCut: case kCmdCopy: case kCmdPaste: case kCmdDelete:
@@ -185,8 +193,8 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
       forward_to_active_child(wparam, lparam);
       break;
-    // Owned by subsystems still to come: printer setup and export.
-    case kCmdPrinterSetup: case kCmdExportToFile: case kCmdExportToSpreadsheet:
+    // Owned by subsystems still to come: export.
+    case kCmdExportToFile: case kCmdExportToSpreadsheet:
       break;
     default:
       if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {

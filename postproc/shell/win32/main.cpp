@@ -65,13 +65,21 @@ void offer_welcome() {
   }
 }
 
+// Keys typed into an edit control (a table cell edited in place) are its own: Del deletes a
+// character there, Ctrl+C copies its selected text, rather than the table's commands.
+bool typing_into_edit_control() {
+  char name[8] = {};
+  HWND focus = GetFocus();
+  return focus && GetClassNameA(focus, name, sizeof name) && lstrcmpiA(name, "Edit") == 0;
+}
+
 void run_message_loop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     HWND cursor_info = cursor_info_window();
     if (cursor_info && IsDialogMessageA(cursor_info, &msg)) continue;
     if (TranslateMDISysAccel(app().mdi_client, &msg)) continue;
-    if (TranslateAcceleratorA(app().frame, app().accelerators, &msg)) continue;
+    if (!typing_into_edit_control() && TranslateAcceleratorA(app().frame, app().accelerators, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "../../base/ui.h"
+#include "own_plot_windows.h"
 #include "status_bar.h"
 #include "ui_win32.h"
 
@@ -29,4 +30,5 @@ void install_win32_ui(HWND frame) {
   hooks.fatal_exit = fatal_exit;
   hooks.show_status = show_status_text;
   hooks.frame_window = frame_window;
+  hooks.show_plot_window = show_plot_window;
 }
