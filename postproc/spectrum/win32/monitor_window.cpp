@@ -1,10 +1,9 @@
 // The settings record of a monitor is allocated by the command and attached to its graph
 // window as a property; it is released when the window is destroyed, so it outlives every
 // refresh. The dialog edits a program-wide copy, so that each new monitor starts with the
-// settings confirmed last. The recorded file time only moves forward.
-//
-// The "Extracted values" table needs the grid component; until table windows exist, each
-// computation's rows are kept with its result but not shown.
+// settings confirmed last. The recorded file time only moves forward. Every computation that
+// asks for the SNDR opens a table of its own, refreshes included, so earlier results stay to
+// compare with.
 #include "monitor_window.h"
 
 #include <new>
@@ -13,6 +12,7 @@
 #include "../../base/win32/child_words.h"
 #include "../../graph/win32/graph_window.h"
 #include "../../resources/resource_ids.h"
+#include "../../tables/win32/table_window.h"
 #include "../monitor.h"
 
 namespace {
@@ -35,6 +35,14 @@ uint64_t last_write_time(const std::string &path) {
   CloseHandle(file);
   if (!ok) return 0;
   return (static_cast<uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+}
+
+// The "Extracted values" table of a computation.
+TableLayout extracted_values(const MonitorResult &result) {
+  TableLayout layout{"Extracted values", result.table_rows, 4, {}, -1};
+  for (const ExtractedRow &r : result.rows)
+    for (int column = 0; column < 4; column++) layout.cells.push_back({r.row, column + 1, r.cells[column]});
+  return layout;
 }
 
 // One computation into the monitor's window (made on the first one). `refresh`: a file that
@@ -62,6 +70,8 @@ bool compute_into_window(HWND mdi_client, MonitorSettings *s, bool refresh,
   if (status == kMonitorShortData)
     show_message(owner, kMbIconExclamation, IDS_MONITOR_SHORT_FILE, s->file_name.c_str());
   if (status != kMonitorOk) return false;
+  // The table comes before the graph window, and without it nothing is plotted.
+  if (result.table && !create_table_window(mdi_client, extracted_values(result))) return false;
 
   bool fresh = shown == nullptr;
   if (fresh) {

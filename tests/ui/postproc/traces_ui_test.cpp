@@ -18,6 +18,7 @@
 
 #include "big_result.h"
 #include "circuits.h"
+#include "clipboard.h"
 #include "driver.h"
 #include "resources/dialog_ids.h"
 #include "resources/spectrum_dialog_ids.h"
@@ -37,7 +38,7 @@ const COLORREF kPageShadow = RGB(128, 128, 128);
 const size_t kCurvePixels = 20;
 
 // The commands a scenario gives through the frame.
-const int kReload = 10002, kCopy = 11002, kAddPlot = 12001, kXAxisExpression = 12004;
+const int kReload = 10002, kCopy = 11002, kSelectAll = 11007, kAddPlot = 12001, kXAxisExpression = 12004;
 const int kShowLegends = 14004, kViewNormal = 14005, kViewPrintLayout = 14006;
 const int kAddFftPlot = 12002, kAddNormalizedFftPlot = 12003;
 // Function buttons that need a complex plot: mag, phase, re, im.
@@ -923,16 +924,20 @@ TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
   EXPECT_EQ(graphs().size(), 3u);
 }
 
-// 10. The monitored file: reached through ulmolink, its dialog's dimming, the plot, and the
-// plot again in the same window when it gets the focus after the file was rewritten.
+// 10. The monitored file: reached through ulmolink, its dialog's dimming, the plot with its
+// "Extracted values" table, and the plot again in the same window, with a second table, when
+// it gets the focus after the file was rewritten.
 TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   const std::string host = scratch_host("monitored.dat");
+  double expected_sndr = 0;
   auto write_signal = [&](double amplitude) {
     TestSignalSpec spec;
     spec.samples = 1024;
+    spec.oversampling = 32;   // the dialog's OSR
     spec.signal_bin = 6;
     spec.amplitude = amplitude;
     TestSignal signal = make_test_signal(spec);
+    expected_sndr = signal.expected_sndr;
     FILE *f = fopen(host.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     fputs("samples\n", f);
@@ -971,6 +976,25 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   ASSERT_TRUE(drawn(plotted));
   EXPECT_TRUE(screenshot(plotted, "spectrum-monitor.bmp"));
   const ScreenImage before = capture_client(plotted);
+  auto tables = [&] { return children_of_class(mdi_client, "ChildTable"); };
+  ASSERT_EQ(tables().size(), 1u);
+  EXPECT_EQ(window_text(tables()[0]), "Extracted values");
+  // Its one row, as Copy gives it: the SNDR with "%g", then four empty rows.
+  SendMessageA(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(tables()[0]), 0);
+  ASSERT_TRUE(settled());
+  EXPECT_TRUE(save_screenshot(tables()[0], GetSysColor(COLOR_APPWORKSPACE), scratch_host("spectrum-extracted-values.bmp"), true));
+  empty_clipboard();
+  command(kSelectAll);
+  command(kCopy);
+  ASSERT_TRUE(settled());
+  wait_until([] { return IsClipboardFormatAvailable(CF_TEXT) != 0; }, kWait);
+  const std::string copied = clipboard_text();
+  double sndr = 0;
+  char unit[8] = "";
+  EXPECT_EQ(sscanf(copied.c_str(), "Trace 1\tSNDR\t%lf\t%7s\r\n", &sndr, unit), 2) << copied;
+  EXPECT_STREQ(unit, "dB");
+  EXPECT_NEAR(sndr, expected_sndr, 0.1);
+  EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 5) << copied;
 
   // The simulator writes the file again; its time moves on by a minute, whatever the clock.
   FILETIME written{};
@@ -1000,6 +1024,7 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   EXPECT_EQ(graphs().size(), 2u);   // in place
   EXPECT_EQ(texts_of(legend_labels(plotted)), std::vector<std::string>{"PSD [dBFS]"});
   EXPECT_TRUE(screenshot(plotted, "spectrum-monitor-refreshed.bmp"));
+  EXPECT_TRUE(wait_until([&] { return tables().size() == 2; }, kWait));
 }
 
 }  // namespace
