@@ -2,7 +2,7 @@
 //
 // Commands of the active child are forwarded to it (the graph window acts on Copy, the view
 // and the legends); those whose owners do not exist yet (table and pole-zero content, graph
-// files, printing, export) are wired here with their preconditions checked.
+// files, printing) are wired here with their preconditions checked.
 #include <windows.h>
 
 #include "../../base/text.h"
@@ -21,6 +21,7 @@
 #include "../commands.h"
 #include "../settings.h"
 #include "about.h"
+#include "export.h"
 #include "file_dialog.h"
 #include "app.h"
 #include "graph_files.h"
@@ -185,8 +186,10 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
       forward_to_active_child(wparam, lparam);
       break;
-    // Owned by subsystems still to come: printer setup and export.
-    case kCmdPrinterSetup: case kCmdExportToFile: case kCmdExportToSpreadsheet:
+    case kCmdExportToFile: export_to_file(); break;
+    case kCmdExportToSpreadsheet: export_to_spreadsheet(); break;
+    // Owned by a subsystem still to come: printer setup.
+    case kCmdPrinterSetup:
       break;
     default:
       if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {
