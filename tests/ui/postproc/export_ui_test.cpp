@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -19,7 +20,7 @@
 namespace {
 
 const int kWait = 20000;
-const int kLoadExperimental = 10008, kExportToFile = 10009;
+const int kLoadExperimental = 10008, kExportToFile = 10009, kExportToSpreadsheet = 10017;
 const int kFileName = 0x47c;   // the common file dialogs' name box
 
 std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
@@ -101,11 +102,12 @@ TEST_F(ExportUi, MeasuredDataOverTheSimulatedTrace) {
   ScreenImage before = picture("export-before.bmp");
   std::string title_before = window_text(graph);
 
-  // 21 measured points a little off the simulated sine, CRLF as the platform writes text.
-  std::string data = "21\r\n1\r\nmeasured v(in)\r\n";
-  for (int i = 0; i <= 20; i++) {
+  // 41 measured points a little off the simulated 1 kHz sine, CRLF as the platform writes text.
+  std::string data = "41\r\n1\r\nmeasured v(in)\r\n";
+  for (int i = 0; i <= 40; i++) {
     char row[64];
-    snprintf(row, sizeof row, "%g\t%g\r\n", i * 0.25e-3, 0.8 * ((i % 4) - 1.5) / 1.5);
+    double t = i * 0.125e-3;
+    snprintf(row, sizeof row, "%g\t%g\r\n", t, 0.9 * sin(2 * 3.141592653589793 * 1000 * t - 0.3));
     data += row;
   }
   std::ofstream(scratch("measured.dat"), std::ios::binary) << data;
@@ -145,6 +147,31 @@ TEST_F(ExportUi, RawDataAndTracesAgree) {
     size_t second_tab = raw[i].find('\t', raw[i].find('\t') + 1);
     ASSERT_EQ(traces[i], raw[i].substr(0, second_tab)) << i;
   }
+}
+
+// Export to Spreadsheet asks the same way; with one trace on the graph the trace list takes it
+// and closes by itself.
+TEST_F(ExportUi, SpreadsheetChoices) {
+  command(kExportToSpreadsheet);
+  HWND choice = dialog("Export");
+  ASSERT_NE(choice, nullptr);
+  SendMessageA(GetDlgItem(choice, IDC_EXPORT_ACTIVE_WINDOW), BM_CLICK, 0, 0);
+  press_button(choice, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(choice, kWait));
+  ASSERT_TRUE(wait_until([&] { return find_any_window(program, "#32770", nullptr) == nullptr; }, kWait));
+  // Had the list waited for the user, it would be open now that the frame has taken the command.
+  EXPECT_TRUE(settled());
+  EXPECT_EQ(find_any_window(program, "#32770", "Export Traces"), nullptr);
+
+  command(kExportToSpreadsheet);
+  choice = dialog("Export");
+  ASSERT_NE(choice, nullptr);
+  press_button(choice, IDOK);
+  HWND variables = dialog("Export Raw Data");
+  ASSERT_NE(variables, nullptr);
+  EXPECT_EQ(SendMessageA(GetDlgItem(variables, IDC_EXPORT_VARIABLES), LB_GETCOUNT, 0, 0), 6);
+  press_button(variables, IDCANCEL);
+  EXPECT_TRUE(wait_until_destroyed(variables, kWait));
 }
 
 }  // namespace
