@@ -133,6 +133,19 @@ void destroy_graph(Graph *graph) {
   delete graph;
 }
 
+void remove_traces_after(Graph *graph, Trace *last_kept) {
+  if (!graph || !last_kept) return;
+  Trace *trace = last_kept->next;
+  while (trace) {
+    Trace *next = trace->next;
+    if (graph->current == trace) graph->current = nullptr;
+    free_trace(trace);
+    trace = next;
+  }
+  last_kept->next = nullptr;
+  graph->tail = last_kept;
+}
+
 Trace *add_trace(Graph *graph, int kind, int symbol_index, int line_style, int line_weight,
                  const std::string &legend_text, int point_count, int plot_index,
                  double *x_values, double *y_values, const GraphPreferences &preferences) {

@@ -170,5 +170,9 @@ Trace *add_trace(Graph *graph, int kind, int symbol_index, int line_style, int l
                  const std::string &legend_text, int point_count, int plot_index,
                  double *x_values, double *y_values, const GraphPreferences &preferences);
 
+// Frees the traces after `last_kept` (the placeholder, or a trace of the graph), so that a
+// batch that failed half-way leaves the trace list as it found it. The counter stays raised.
+void remove_traces_after(Graph *graph, Trace *last_kept);
+
 // The legend template with the preference's face, as a new label takes it.
 LogicalFont font_with_face(const LogicalFont &font, const std::string &face);

@@ -1,21 +1,10 @@
-// What a table window shows, built from the data before any window exists: its title, its
-// size and the texts of its cells.
+// The tables a plot shows by itself: the values table of a single-point plot, and the title
+// rule of a plot's own window.
 #pragma once
 
 #include <string>
-#include <vector>
 
-struct TableCell {
-  int row, column;      // from 1
-  std::string text;
-};
-
-struct TableLayout {
-  std::string title;
-  int rows, columns;
-  std::vector<TableCell> cells;
-  int plot_index;       // the plot a values table shows; -1 for other tables
-};
+#include "../base/table_content.h"
 
 const size_t kMaxWindowTitle = 127;
 

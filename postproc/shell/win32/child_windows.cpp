@@ -19,6 +19,7 @@
 #include "../graph_preferences.h"
 #include "../settings.h"
 #include "app.h"
+#include "export.h"
 #include "printing.h"
 #include "status_bar.h"
 
@@ -71,6 +72,7 @@ bool graph_command(HWND hwnd, int id) {
       if (window_graph(hwnd)) arm_add_text();
       return true;
     case kCmdDelete: delete_selected_text_block(hwnd); return true;
+    case kCmdLoadExperimentalData: load_experimental_data(hwnd); return true;
   }
   return false;
 }

@@ -9,7 +9,7 @@
 #include "app.h"
 
 bool file_dialog(std::string &path, bool open, int initial_name_id, const std::string &filter,
-                 const char *title) {
+                 const char *title, unsigned long extra_flags) {
   char file[kFileDialogPathLimit + 1] = {};
   char file_title[kFileDialogTitleLimit + 1] = {};
   lstrcpynA(file, load_text(initial_name_id).c_str(), sizeof file);
@@ -24,7 +24,7 @@ bool file_dialog(std::string &path, bool open, int initial_name_id, const std::s
   ofn.lpstrFileTitle = file_title;
   ofn.nMaxFileTitle = kFileDialogTitleLimit;
   ofn.lpstrTitle = title;
-  ofn.Flags = OFN_HIDEREADONLY;
+  ofn.Flags = OFN_HIDEREADONLY | extra_flags;
   bool confirmed = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
   if (confirmed) path = file;
   return confirmed;

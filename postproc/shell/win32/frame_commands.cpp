@@ -2,7 +2,7 @@
 //
 // Commands of the active child are forwarded to it (the graph window acts on Copy, the view
 // and the legends); those whose owners do not exist yet (table and pole-zero content, graph
-// files, printing, export) are wired here with their preconditions checked.
+// files, printing) are wired here with their preconditions checked.
 #include <windows.h>
 
 #include "../../base/text.h"
@@ -22,6 +22,7 @@
 #include "../commands.h"
 #include "../settings.h"
 #include "about.h"
+#include "export.h"
 #include "file_dialog.h"
 #include "app.h"
 #include "graph_files.h"
@@ -193,8 +194,8 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdZoom: case kCmdShowLegends: case kCmdViewNormal: case kCmdViewPrintLayout:
       forward_to_active_child(wparam, lparam);
       break;
-    // Owned by subsystems still to come: export.
-    case kCmdExportToFile: case kCmdExportToSpreadsheet:
+    case kCmdExportToFile: export_to_file(); break;
+    case kCmdExportToSpreadsheet: export_to_spreadsheet(); break;
       break;
     default:
       if (id >= kCmdRecentFile1 && id <= kCmdRecentFile5) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../../data/export.h"
 #include "../../data/plot_model.h"
 #include "../../resources/dialog_ids.h"
 
@@ -12,9 +13,7 @@ void open_builder_dialog(HWND dialog, ExpressionBuilder &builder) {
   open_builder(builder, is_real_plot());
   HWND list = GetDlgItem(dialog, IDC_VARIABLE_LIST);
   for (int i = 0; i < variable_count(); i++) {
-    std::string name, unit;
-    variable_info(i, name, unit);
-    std::string entry = name + " (" + unit + ")";
+    std::string entry = variable_list_text(i);
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   }
   for (int b = builder.state.last_function_button + 1; b <= kButtonLast; b++) EnableWindow(GetDlgItem(dialog, b), FALSE);
