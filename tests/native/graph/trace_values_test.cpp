@@ -82,10 +82,12 @@ TEST_F(TraceValuesTest, ColumnValueEdgesAreExact) {
         ASSERT_TRUE(values.contains(v)) << row.name << " at " << v;
         EXPECT_EQ(column(values.low), c) << row.name << " at " << v;
         EXPECT_EQ(column(values.high), c) << row.name << " at " << v;
-        if (values.low != -kInf)
+        if (values.low != -kInf) {
           EXPECT_NE(column(std::nextafter(values.low, -kInf)), c) << row.name << " below " << v;
-        if (values.high != kInf)
+        }
+        if (values.high != kInf) {
           EXPECT_NE(column(std::nextafter(values.high, kInf)), c) << row.name << " above " << v;
+        }
       }
     }
   }
@@ -105,8 +107,12 @@ TEST_F(TraceValuesTest, CoordinateValueEdgesAreExact) {
       ASSERT_TRUE(values.contains(v)) << row.name << " at " << v;
       EXPECT_EQ(to_logical(values.low), c) << row.name << " at " << v;
       EXPECT_EQ(to_logical(values.high), c) << row.name << " at " << v;
-      if (values.low != -kInf) EXPECT_NE(to_logical(std::nextafter(values.low, -kInf)), c) << row.name << " below " << v;
-      if (values.high != kInf) EXPECT_NE(to_logical(std::nextafter(values.high, kInf)), c) << row.name << " above " << v;
+      if (values.low != -kInf) {
+        EXPECT_NE(to_logical(std::nextafter(values.low, -kInf)), c) << row.name << " below " << v;
+      }
+      if (values.high != kInf) {
+        EXPECT_NE(to_logical(std::nextafter(values.high, kInf)), c) << row.name << " above " << v;
+      }
     }
   }
 }

@@ -115,7 +115,9 @@ TEST(ProfileRules, ThePlatformReadsAsTheNativeStore) {
     ProfileFunctions keys = profile_functions(file);
     std::string value = "untouched";
     EXPECT_EQ(keys.read(keys.context, c.section, c.key, value), c.found) << c.name;
-    if (c.found) EXPECT_EQ(value, c.value) << c.name;
+    if (c.found) {
+      EXPECT_EQ(value, c.value) << c.name;
+    }
   }
   remove(at.c_str());
 }
