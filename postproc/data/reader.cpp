@@ -205,9 +205,9 @@ ReadResult read_plots(DataStream &in, const char *path) {
   return kReadOk;
 }
 
-// The size of an open file, or "unlimited" when it cannot be told (then only short reads
-// stop a damaged file).
-uint64_t file_size(FILE *file) {
+}  // namespace
+
+uint64_t data_file_size(FILE *file) {
 #if defined(_WIN32)
   if (_fseeki64(file, 0, SEEK_END) != 0) return UINT64_MAX;
   long long size = _ftelli64(file);
@@ -220,12 +220,10 @@ uint64_t file_size(FILE *file) {
   return static_cast<uint64_t>(size);
 }
 
-}  // namespace
-
 ReadResult read_data_file(const char *path, DataLayout layout) {
   FILE *file = fopen(path, "rb");
   if (!file) return kReadCannotOpen;
-  DataStream in{file, nullptr, file_size(file), layout};
+  DataStream in{file, nullptr, data_file_size(file), layout};
   ReadResult r = read_plots(in, path);
   fclose(file);
   return r;
