@@ -12,7 +12,7 @@ enum CliStatus {
   kCliBadExpression = 2,      // eval: a name that is no variable, or no expression
   kCliEvaluationFailed = 3,   // eval: the run failed (its message is on stderr)
   kCliExpressionFailed = 3,   // render: an expression that does not parse or evaluate
-  kCliWriteFailed = 4,        // render: the picture could not be written
+  kCliWriteFailed = 4,        // render, convert: the output could not be written
   kCliNoSpectrum = 5,         // fft, psd: the data give no spectrum (the reason on stderr)
 };
 
@@ -21,6 +21,7 @@ int run_eval(int argc, char **argv);
 int run_render(int argc, char **argv);
 int run_fft(int argc, char **argv);
 int run_psd(int argc, char **argv);
+int run_convert(int argc, char **argv);
 
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.
