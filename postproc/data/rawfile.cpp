@@ -311,7 +311,9 @@ bool read_token(RawInput &in, char (&token)[kMaxToken + 1]) {
     token[n++] = static_cast<char>(in.get());
   }
   token[n] = '\0';
-  return n > 0;
+  // ngspice ends every value with a line break: a number cut by the end of the file would
+  // otherwise read as a shorter, wrong one.
+  return n > 0 && in.peek() >= 0;
 }
 
 bool read_text_point(RawInput &in, int32_t point, double *row, size_t variables, bool complex) {
