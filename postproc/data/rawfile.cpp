@@ -286,18 +286,6 @@ ReadResult fill_record(const RawHeader &h, const std::vector<int32_t> &to, const
   return kReadOk;
 }
 
-ReadResult allocate_blocks(const BlockGeometry &g, ValueBlock *&out) {
-  out = static_cast<ValueBlock *>(plot_allocator().allocate_zeroed(g.block_count, sizeof(ValueBlock)));
-  if (!out) return kReadNoMemory;
-  for (uint32_t b = 0; b < g.block_count; b++) {
-    uint32_t count = b + 1 == g.block_count ? g.last_block_values : g.values_per_block;
-    out[b].values = static_cast<double *>(plot_allocator().allocate(static_cast<size_t>(count) * sizeof(double)));
-    if (!out[b].values) return kReadNoMemory;
-    out[b].count = count;
-  }
-  return kReadOk;
-}
-
 // One point's values in file order, re and im interleaved when complex.
 bool read_binary_point(RawInput &in, double *row, size_t count) {
   return in.read(row, count * sizeof(double));
@@ -343,9 +331,9 @@ ReadResult read_points(RawInput &in, const RawHeader &h, const std::vector<int32
   if (needed > in.remaining()) return kReadNotDataFile;
   plot.values_per_block = g.values_per_block;
   plot.block_count = g.block_count;
-  ReadResult r = allocate_blocks(g, plot.real_blocks);
-  if (r == kReadOk && h.complex) r = allocate_blocks(g, plot.imag_blocks);
-  if (r != kReadOk) return r;
+  if (!allocate_value_blocks(g, plot.real_blocks) || (h.complex && !allocate_value_blocks(g, plot.imag_blocks)))
+    return kReadNoMemory;
+  ReadResult r = kReadOk;
   size_t v = static_cast<size_t>(h.variable_count);
   size_t width = h.complex ? 2 * v : v;
   double *row = static_cast<double *>(malloc(width * sizeof(double)));

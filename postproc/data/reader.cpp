@@ -155,14 +155,9 @@ ReadResult read_variables(DataStream &in, PlotRecord &plot) {
 }
 
 ReadResult read_blocks(DataStream &in, const BlockGeometry &g, ValueBlock *&out) {
-  out = static_cast<ValueBlock *>(plot_allocator().allocate_zeroed(g.block_count, sizeof(ValueBlock)));
-  if (!out) return kReadNoMemory;
+  if (!allocate_value_blocks(g, out)) return kReadNoMemory;
   for (uint32_t b = 0; b < g.block_count; b++) {
-    uint32_t count = b + 1 == g.block_count ? g.last_block_values : g.values_per_block;
-    out[b].values = static_cast<double *>(plot_allocator().allocate(static_cast<size_t>(count) * sizeof(double)));
-    if (!out[b].values) return kReadNoMemory;
-    out[b].count = count;
-    if (!read_exact(in, out[b].values, static_cast<size_t>(count) * sizeof(double)))
+    if (!read_exact(in, out[b].values, static_cast<size_t>(out[b].count) * sizeof(double)))
       return kReadNotDataFile;
   }
   return kReadOk;

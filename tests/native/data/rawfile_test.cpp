@@ -12,6 +12,7 @@
 #include "data/plot_list.h"
 #include "data/plot_model.h"
 #include "data/rawfile.h"
+#include "largest_allocation.h"
 #include "ngspice_print.h"
 #include "support/fake_ui.h"
 
@@ -212,24 +213,13 @@ TEST(RawFile, VectorTypesGiveTheirUnits) {
 
 // --- Damaged files -------------------------------------------------------------------------
 
-// The largest single allocation of a read, to show that a damaged count allocates nothing
-// that the file cannot back.
-size_t largest_allocation = 0;
-void *counting_malloc(size_t n) {
-  if (n > largest_allocation) largest_allocation = n;
-  return malloc(n);
-}
-void *counting_calloc(size_t count, size_t n) {
-  if (count * n > largest_allocation) largest_allocation = count * n;
-  return calloc(count, n);
-}
 
 class DamagedRaw : public ::testing::Test {
  protected:
   void SetUp() override {
     clear_plot_list();
     largest_allocation = 0;
-    plot_allocator() = PlotAllocator{counting_malloc, counting_calloc};
+    plot_allocator() = noting_allocator();
   }
   void TearDown() override {
     clear_plot_list();
