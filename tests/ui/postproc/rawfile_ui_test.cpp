@@ -92,22 +92,19 @@ TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   ASSERT_NE(open, nullptr);
   HWND filter = GetDlgItem(open, kFilterList);
   ASSERT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 3);
-  char text[64] = "";
-  SendMessageA(filter, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, "ngspice Raw Files(*.raw)");
+  EXPECT_EQ(item_text(filter, 2), "ngspice Raw Files(*.raw)");
   const std::string multi = result("multi.raw");
   SetWindowTextA(GetDlgItem(open, kFileName), multi.c_str());
   press_button(open, IDOK);
-  EXPECT_EQ(wait_for_text(status(), "Data File: Z", kWait), "Data File: " + multi);
+  EXPECT_EQ(wait_for_text(status(), "Data File: " + multi, kWait), "Data File: " + multi);
   // Four plots: the choice is offered, the operating point has its table again.
   HWND choose = wait_for_window(program, "#32770", "Select Current Plot", kWait);
   ASSERT_NE(choose, nullptr);
   HWND list = FindWindowExA(choose, nullptr, "ListBox", nullptr);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
-  char entry[256] = "";
-  SendMessageA(list, LB_GETTEXT, 3, reinterpret_cast<LPARAM>(entry));
-  EXPECT_STREQ(entry, "several analyses (Transient Analysis)");
+  EXPECT_EQ(item_text(list, 0), "several analyses (Operating Point)");
+  EXPECT_EQ(item_text(list, 3), "several analyses (Transient Analysis)");
   EXPECT_TRUE(save_screenshot(frame, GetSysColor(COLOR_APPWORKSPACE), shot("raw-select-plot.bmp"), true));
   press_button(choose, IDCANCEL);
   EXPECT_TRUE(wait_until_destroyed(choose, kWait));
