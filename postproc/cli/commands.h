@@ -20,8 +20,8 @@ int run_info(int argc, char **argv);
 int run_eval(int argc, char **argv);
 int run_render(int argc, char **argv);
 int run_fft(int argc, char **argv);
-int run_psd(int argc, char **argv);
 int run_convert(int argc, char **argv);
+int run_psd(int argc, char **argv);
 
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.
