@@ -151,7 +151,7 @@ std::string window_text(HWND window) {
   return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-std::string item_text(HWND box, int index) {
+std::string listed_text(HWND box, int index) {
   char name[32] = "";
   GetClassNameA(box, name, sizeof name);
   bool combo = lstrcmpiA(name, "ComboBox") == 0;

@@ -92,7 +92,7 @@ TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   ASSERT_NE(open, nullptr);
   HWND filter = GetDlgItem(open, kFilterList);
   ASSERT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 3);
-  EXPECT_EQ(item_text(filter, 2), "ngspice Raw Files(*.raw)");
+  EXPECT_EQ(listed_text(filter, 2), "ngspice Raw Files(*.raw)");
   const std::string multi = result("multi.raw");
   SetWindowTextA(GetDlgItem(open, kFileName), multi.c_str());
   press_button(open, IDOK);
@@ -103,8 +103,8 @@ TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   HWND list = FindWindowExA(choose, nullptr, "ListBox", nullptr);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
-  EXPECT_EQ(item_text(list, 0), "several analyses (Operating Point)");
-  EXPECT_EQ(item_text(list, 3), "several analyses (Transient Analysis)");
+  EXPECT_EQ(listed_text(list, 0), "several analyses (Operating Point)");
+  EXPECT_EQ(listed_text(list, 3), "several analyses (Transient Analysis)");
   EXPECT_TRUE(save_screenshot(frame, GetSysColor(COLOR_APPWORKSPACE), shot("raw-select-plot.bmp"), true));
   press_button(choose, IDCANCEL);
   EXPECT_TRUE(wait_until_destroyed(choose, kWait));

@@ -118,7 +118,7 @@ TEST_F(Shell, WelcomeExistingDataFileOpensTheDialogAndTheFileBecomesRecent) {
   HWND filter = GetDlgItem(open, 0x470);
   EXPECT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 3);
   EXPECT_EQ(SendMessageA(filter, CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(item_text(filter, 2), "ngspice Raw Files(*.raw)");
+  EXPECT_EQ(listed_text(filter, 2), "ngspice Raw Files(*.raw)");
   SetWindowTextA(GetDlgItem(open, 0x47c), path.c_str());   // the file-name box
   press_button(open, IDOK);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
