@@ -12,7 +12,7 @@ enum CliStatus {
   kCliBadExpression = 2,      // eval: a name that is no variable, or no expression
   kCliEvaluationFailed = 3,   // eval: the run failed (its message is on stderr)
   kCliExpressionFailed = 3,   // render: an expression that does not parse or evaluate
-  kCliWriteFailed = 4,        // render: the picture could not be written
+  kCliWriteFailed = 4,        // render, convert: the output could not be written
   kCliNoSpectrum = 5,         // fft, psd: the data give no spectrum (the reason on stderr)
 };
 
@@ -20,6 +20,7 @@ int run_info(int argc, char **argv);
 int run_eval(int argc, char **argv);
 int run_render(int argc, char **argv);
 int run_fft(int argc, char **argv);
+int run_convert(int argc, char **argv);
 int run_psd(int argc, char **argv);
 int run_export(int argc, char **argv);
 

@@ -38,10 +38,13 @@ void usage() {
           "                      [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n"
           "       ulmocli render GRAPH.upg [--data FILE.out] [--size WxH] -o OUT.svg|OUT.png|OUT.pdf\n"
           "       ulmocli fft FILE.out [--plot N] [--samples M] [--normalized] EXPR\n"
+          "       ulmocli convert FILE OUT.out [--narrow]\n"
           "       ulmocli psd FILE.dat [--fs F] [--avg L] [--hann] [--osr R] [--no-psd]\n"
           "       ulmocli export FILE.out [--plot N] [--csv] VAR...\n"
           "  info   the plots, variables and statistics of a result file\n"
           "  eval   expressions over a plot, in the trace export format\n"
+          "  convert a data file written as a result file, in the wide or the narrow layout\n"
+          "  (every FILE.out may also be an ngspice raw file)\n"
           "  render the graph of expressions over a plot, or a saved graph file, as an SVG, PNG or\n"
           "         PDF file\n"
           "  fft    the FFT plot of an expression, in the trace export format\n"
@@ -116,6 +119,8 @@ int main(int argc, char **argv) {
     status = run_render(argc - 2, argv + 2);
   else if (strcmp(argv[1], "fft") == 0)
     status = run_fft(argc - 2, argv + 2);
+  else if (strcmp(argv[1], "convert") == 0)
+    status = run_convert(argc - 2, argv + 2);
   else if (strcmp(argv[1], "psd") == 0)
     status = run_psd(argc - 2, argv + 2);
   else if (strcmp(argv[1], "export") == 0)

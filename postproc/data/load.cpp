@@ -6,12 +6,16 @@
 // the user their good file is garbage. The reader allocates only what the file's bytes can
 // back, so a wide reading that ran out of memory had a real file in hand. A load either
 // keeps every plot of the file or none.
+//
+// A file that neither layout reads and that begins with "Title:" is an ngspice raw file,
+// and what its reader finds is the result of the load.
 #include "load.h"
 
 #include "../base/messages.h"
 #include "../base/status.h"
 #include "../resources/resource_ids.h"
 #include "plot_list.h"
+#include "rawfile.h"
 #include "reader.h"
 
 namespace {
@@ -44,6 +48,10 @@ bool load_data_file(const char *path) {
     clear_plot_list();
     r = read_data_file(path, kLayoutNarrow);
     if (wide == kReadNoMemory && r == kReadNotDataFile) r = kReadNoMemory;
+  }
+  if (r != kReadOk && r != kReadCannotOpen && looks_like_raw_file(path)) {
+    clear_plot_list();
+    r = read_raw_file(path);
   }
   if (r == kReadOk) {
     set_status(kStatusDataFile, path);

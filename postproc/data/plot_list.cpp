@@ -46,6 +46,18 @@ bool compute_block_geometry(int32_t variable_count, int32_t point_count, BlockGe
 
 PlotAllocator &plot_allocator() { return the_allocator; }
 
+bool allocate_value_blocks(const BlockGeometry &g, ValueBlock *&out) {
+  out = static_cast<ValueBlock *>(the_allocator.allocate_zeroed(g.block_count, sizeof(ValueBlock)));
+  if (!out) return false;
+  for (uint32_t b = 0; b < g.block_count; b++) {
+    uint32_t count = b + 1 == g.block_count ? g.last_block_values : g.values_per_block;
+    out[b].values = static_cast<double *>(the_allocator.allocate(static_cast<size_t>(count) * sizeof(double)));
+    if (!out[b].values) return false;
+    out[b].count = count;
+  }
+  return true;
+}
+
 PlotList &plot_list() { return the_list; }
 
 void reset_plot_list() { the_list = PlotList{0, nullptr, nullptr, nullptr}; }

@@ -73,6 +73,10 @@ struct PlotAllocator {
 };
 PlotAllocator &plot_allocator();
 
+// The N blocks of a plot of this geometry, each with room for its values; false when memory
+// is short (what was allocated is in `out`, freed with the record).
+bool allocate_value_blocks(const BlockGeometry &g, ValueBlock *&out);
+
 PlotList &plot_list();
 void reset_plot_list();
 // Adds a zeroed record at the tail and makes it current; null when memory is short.

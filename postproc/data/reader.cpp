@@ -155,14 +155,9 @@ ReadResult read_variables(DataStream &in, PlotRecord &plot) {
 }
 
 ReadResult read_blocks(DataStream &in, const BlockGeometry &g, ValueBlock *&out) {
-  out = static_cast<ValueBlock *>(plot_allocator().allocate_zeroed(g.block_count, sizeof(ValueBlock)));
-  if (!out) return kReadNoMemory;
+  if (!allocate_value_blocks(g, out)) return kReadNoMemory;
   for (uint32_t b = 0; b < g.block_count; b++) {
-    uint32_t count = b + 1 == g.block_count ? g.last_block_values : g.values_per_block;
-    out[b].values = static_cast<double *>(plot_allocator().allocate(static_cast<size_t>(count) * sizeof(double)));
-    if (!out[b].values) return kReadNoMemory;
-    out[b].count = count;
-    if (!read_exact(in, out[b].values, static_cast<size_t>(count) * sizeof(double)))
+    if (!read_exact(in, out[b].values, static_cast<size_t>(out[b].count) * sizeof(double)))
       return kReadNotDataFile;
   }
   return kReadOk;
@@ -205,9 +200,9 @@ ReadResult read_plots(DataStream &in, const char *path) {
   return kReadOk;
 }
 
-// The size of an open file, or "unlimited" when it cannot be told (then only short reads
-// stop a damaged file).
-uint64_t file_size(FILE *file) {
+}  // namespace
+
+uint64_t data_file_size(FILE *file) {
 #if defined(_WIN32)
   if (_fseeki64(file, 0, SEEK_END) != 0) return UINT64_MAX;
   long long size = _ftelli64(file);
@@ -220,12 +215,10 @@ uint64_t file_size(FILE *file) {
   return static_cast<uint64_t>(size);
 }
 
-}  // namespace
-
 ReadResult read_data_file(const char *path, DataLayout layout) {
   FILE *file = fopen(path, "rb");
   if (!file) return kReadCannotOpen;
-  DataStream in{file, nullptr, file_size(file), layout};
+  DataStream in{file, nullptr, data_file_size(file), layout};
   ReadResult r = read_plots(in, path);
   fclose(file);
   return r;

@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 enum DataLayout { kLayoutWide = 0, kLayoutNarrow = 1 };
 
@@ -30,6 +31,10 @@ enum ReadResult {
 // Appends the plots of the file to the plot list. On failure the list may hold the plots read
 // before it; the caller empties the list.
 ReadResult read_data_file(const char *path, DataLayout layout);
+
+// The size of an open file, or UINT64_MAX when it cannot be told (then only short reads stop
+// a damaged file). Leaves the file at its start.
+uint64_t data_file_size(FILE *file);
 
 // The same over bytes in memory; `path` is what the records store as their file name.
 ReadResult read_data_bytes(const unsigned char *bytes, size_t size, const char *path,

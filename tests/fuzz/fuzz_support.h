@@ -1,5 +1,6 @@
 // What the fuzz targets over result files share: the plots written to a scratch file and
-// loaded as the program loads them, and the seed corpora of text inputs.
+// loaded as the program loads them, the walk over a plot a reader accepted, and the seed
+// corpora of text inputs.
 #pragma once
 
 #include <unistd.h>
@@ -11,7 +12,30 @@
 
 #include "data/load.h"
 #include "data/plot_list.h"
+#include "data/plot_model.h"
 #include "result_writer.h"
+
+// Every row and variable of the current plot through the queries the rest of the program
+// uses, so that a record a reader accepted must be sound.
+inline void walk_current_plot() {
+  volatile double sum = 0;
+  for (int point = 0; point < point_count(); point++) {
+    RowToken re, im;
+    const double *r = lock_real_row(point, re);
+    const double *i = lock_imag_row(point, im);
+    if (r) sum = sum + r[0] + r[variable_count() - 1];
+    if (i) sum = sum + i[0] + i[variable_count() - 1];
+    release_row(re);
+    release_row(im);
+  }
+  std::string name, unit;
+  for (int v = 0; v < variable_count(); v++) {
+    variable_info(v, name, unit);
+    variable_dimension(v);
+  }
+  find_variable("v(out)");
+  current_plot_text(kPlotTitle);
+}
 
 // Loads the plots as the current data file; a failure ends the run, as nothing could be fuzzed.
 inline void load_fuzz_plots(const std::vector<SamplePlot> &plots) {

@@ -11,6 +11,7 @@
 #include "data/plot_list.h"
 #include "data/plot_model.h"
 #include "data/reader.h"
+#include "largest_allocation.h"
 #include "result_writer.h"
 
 namespace {
@@ -191,18 +192,9 @@ TEST_F(Reader, EveryTruncationIsNotADataFile) {
   }
 }
 
-size_t largest_request = 0;
-void *note_size(size_t size) {
-  if (size > largest_request) largest_request = size;
-  return malloc(size);
-}
-void *note_zeroed(size_t count, size_t size) {
-  if (count * size > largest_request) largest_request = count * size;
-  return calloc(count, size);
-}
 
 TEST_F(Reader, ClaimedSizesBeyondTheInputAllocateNothing) {
-  plot_allocator() = PlotAllocator{note_size, note_zeroed};
+  plot_allocator() = noting_allocator();
   struct Claim {
     const char *name;
     size_t offset;
@@ -210,11 +202,11 @@ TEST_F(Reader, ClaimedSizesBeyondTheInputAllocateNothing) {
                 {"point_count", kWideNumberType + 16}, {"name_length", kWideNumberType + 20}};
   for (const Claim &c : claims) {
     clear_plot_list();
-    largest_request = 0;
+    largest_allocation = 0;
     auto bytes = encode_result_file({small_plot()}, kSampleWide);
     patch(bytes, c.offset, 0x7FFFFFF0u, 4);
     EXPECT_EQ(read_bytes(bytes, kLayoutWide), kReadNotDataFile) << c.name;
-    EXPECT_LE(largest_request, bytes.size()) << c.name;
+    EXPECT_LE(largest_allocation, bytes.size()) << c.name;
   }
 }
 

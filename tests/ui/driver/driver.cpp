@@ -151,6 +151,21 @@ std::string window_text(HWND window) {
   return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
+std::string listed_text(HWND box, int index) {
+  char name[32] = "";
+  GetClassNameA(box, name, sizeof name);
+  bool combo = lstrcmpiA(name, "ComboBox") == 0;
+  LRESULT length = SendMessageW(box, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return "";
+  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(box, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&wide[0]));
+  int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string out(n > 0 ? static_cast<size_t>(n) : 1, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &out[0], n, nullptr, nullptr);
+  out.resize(strlen(out.c_str()));
+  return out;
+}
+
 std::string message_box_text(HWND box) {
   char text[1024];
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

@@ -47,6 +47,9 @@ bool wait_for_posted_messages(HWND window, int timeout_ms);
 std::string window_text(HWND window);
 // The text of a message box.
 std::string message_box_text(HWND box);
+// The text of item `index` of another process's list box or combo box (asked for in UTF-16,
+// which is how such text crosses processes whole), in the ANSI code page.
+std::string listed_text(HWND box, int index);
 // Presses a dialog button by its id.
 void press_button(HWND dialog, int id);
 // Waits until the window's text starts with `starts_with`; returns the last text seen.

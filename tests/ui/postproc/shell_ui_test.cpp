@@ -113,10 +113,12 @@ TEST_F(Shell, WelcomeExistingDataFileOpensTheDialogAndTheFileBecomesRecent) {
   press_button(welcome, IDOK);
   HWND open = dialog("Open");
   ASSERT_NE(open, nullptr);
-  // The first filter of string 800 is chosen; the pattern "*.out" went into the list.
+  // The first filter of string 800 is chosen; the pattern "*.out" went into the list. Raw
+  // files of ngspice come last.
   HWND filter = GetDlgItem(open, 0x470);
-  EXPECT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 3);
   EXPECT_EQ(SendMessageA(filter, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(listed_text(filter, 2), "ngspice Raw Files(*.raw)");
   SetWindowTextA(GetDlgItem(open, 0x47c), path.c_str());   // the file-name box
   press_button(open, IDOK);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);

@@ -17,7 +17,9 @@ class TableSession : public ::testing::Test {
   static std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
   static std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
-  void start(const char *sample_name) {
+  void start(const char *sample_name) { start_on(sample(sample_name)); }
+  // The same on a data file given by its Windows path.
+  void start_on(const std::string &path) {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");
     HKEY key;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Ulmo-Software\\Ulmo-Postprocessor\\Settings", 0, nullptr,
@@ -26,7 +28,7 @@ class TableSession : public ::testing::Test {
     DWORD no = 0;
     RegSetValueExA(key, "DisplayWelcome", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&no), sizeof no);
     RegCloseKey(key);
-    ASSERT_TRUE(start_program(windows_path(ULMOGPP), sample(sample_name), program));
+    ASSERT_TRUE(start_program(windows_path(ULMOGPP), path, program));
     frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
     ASSERT_NE(frame, nullptr);
     client = find_child(frame, "MDIClient");
