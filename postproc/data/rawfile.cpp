@@ -338,6 +338,8 @@ ReadResult read_points(RawInput &in, const RawHeader &h, const std::vector<int32
   size_t width = h.complex ? 2 * v : v;
   double *row = static_cast<double *>(malloc(width * sizeof(double)));
   if (!row) return kReadNoMemory;
+  // ngspice gives roots in rad/s; a pole-zero plot holds them in Hz, as its graph says.
+  const double scale = plot.plot_kind == kPlotPoleZero ? 1 / 6.283185307179586476925 : 1;
   for (int32_t p = 0; p < h.point_count && r == kReadOk; p++) {
     bool ok = h.binary ? read_binary_point(in, row, width) : read_text_point(in, p, row, v, h.complex);
     if (!ok) {
@@ -349,10 +351,10 @@ ReadResult read_points(RawInput &in, const RawHeader &h, const std::vector<int32
     double *im = h.complex ? plot.imag_blocks[at / g.values_per_block].values + at % g.values_per_block : nullptr;
     for (size_t j = 0; j < v; j++) {
       if (h.complex) {
-        re[to[j]] = row[2 * j];
-        im[to[j]] = row[2 * j + 1];
+        re[to[j]] = row[2 * j] * scale;
+        im[to[j]] = row[2 * j + 1] * scale;
       } else {
-        re[to[j]] = row[j];
+        re[to[j]] = row[j] * scale;
       }
     }
   }
