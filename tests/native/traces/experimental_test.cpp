@@ -48,7 +48,7 @@ class ExperimentalTest : public TracesTest {
   std::string title = "graph ";
 };
 
-TEST_F(ExperimentalTest, TheDesignExampleWithAnyLineBreaks) {
+TEST_F(ExperimentalTest, ThreeRowsOfTwoTracesWithAnyLineBreaks) {
   const char *files[] = {
       kGood,
       "3\r\n2\r\nfirst\r\nsecond\r\n0 1 2 1 3 4 2 5 6\r\n",
