@@ -6,7 +6,7 @@
 #                     architecture if it added it, and sets i386_ok=no, wine_arch=win64 and
 #                     wine_reason, so the Wine suites run on the x86_64 tree
 #
-# Expects log, as_root and missing_packages from the caller, and i386_ok, wine_arch and
+# Expects log and as_root from the caller, and i386_ok, wine_arch and
 # wine_reason as choose_wine_arch leaves them. ULMO_APT_RETRIES (3) and ULMO_APT_RETRY_DELAY
 # (5 s) tune the retries of `apt-get update`.
 
@@ -25,6 +25,27 @@ apt_packages=(
 # Only where the kernel runs i386 programs: the 32-bit Wine, and the CUPS library through
 # which it sees printers.
 i386_packages=(wine32:i386 libcups2:i386)
+
+missing_packages() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || printf '%s\n' "$p"
+  done
+}
+
+# Debian's fftw3 source is needed for the Windows cross builds; bookworm ships deb822 sources
+# without deb-src, so add a twin of each entry.
+enable_deb_src() {
+  local src=/etc/apt/sources.list.d/debian.sources twin=/etc/apt/sources.list.d/ulmo-deb-src.sources
+  grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && return 1
+  grep -qs '^deb-src' /etc/apt/sources.list && return 1
+  if [ -f "$src" ]; then
+    sed 's/^Types: deb$/Types: deb-src/' "$src" | as_root tee "$twin" >/dev/null
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/ulmo-deb-src.list >/dev/null
+  fi
+  return 0
+}
 
 # A mirror caught mid-sync fails one index or another for a while; after the retries the
 # indexes that did arrive are used, and what they lack shows up as an install failure.
@@ -52,15 +73,15 @@ install_i386_packages() {
   [ -z "$need" ] && return 0
   # shellcheck disable=SC2086
   apt_install $need && return 0
+  if [ "$added" -eq 1 ]; then
+    as_root dpkg --remove-architecture i386 || log "could not remove the i386 architecture again"
+    apt_update
+  fi
   if [ "${ULMO_WINE_ARCH:-}" = win32 ]; then
     log "the i386 packages ($(echo $need)) cannot be installed, and ULMO_WINE_ARCH=win32 needs them"
     return 1
   fi
   log "the i386 packages ($(echo $need)) cannot be installed from this mirror: the Wine suites run on build/win64"
-  if [ "$added" -eq 1 ]; then
-    as_root dpkg --remove-architecture i386 || log "could not remove the i386 architecture again"
-    apt_update
-  fi
   i386_ok=no
   wine_arch=win64
   wine_reason="the i386 packages could not be installed (IA-32 emulation on, mirror lacking)"
@@ -83,6 +104,6 @@ setup_packages() {
   apt_update
   # shellcheck disable=SC2086
   if [ -n "$need" ]; then apt_install $need; fi
-  if [ "$i386_ok" = yes ]; then install_i386_packages "$added_i386"; fi
+  if [ "$i386_ok" = yes ]; then install_i386_packages "$added_i386" || return 1; fi
   return 0
 }

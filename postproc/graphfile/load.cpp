@@ -277,7 +277,7 @@ LoadedGraph load_graph(const ProfileFunctions &file, const std::string &path,
   loaded.not_a_graph_file = false;
   int trace_count = read_number(file, kTracesSection, "NumberOfTraces", 0);
   if (trace_count <= 0) {
-    show_message(hooks.owner, kMbOk, IDS_NO_TRACES);
+    show_message(hooks.owner, kMbIconStop, IDS_NO_TRACES);
     return loaded;
   }
   if (trace_count > kMaxStoredItems) trace_count = kMaxStoredItems;
@@ -285,7 +285,7 @@ LoadedGraph load_graph(const ProfileFunctions &file, const std::string &path,
   std::string data_file = hooks.data_file.empty() ? read_text(file, kTracesSection, "DataFile")
                                                   : hooks.data_file;
   if (data_file.empty()) {
-    show_message(hooks.owner, kMbOk, IDS_NO_DATA_FILE);
+    show_message(hooks.owner, kMbIconStop, IDS_NO_DATA_FILE);
     return loaded;
   }
   std::string stored = data_file;

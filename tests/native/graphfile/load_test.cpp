@@ -45,11 +45,11 @@ TEST_F(LoadTest, EachMessageEndsTheLoadBeforeTheDataFile) {
       {"View in another section", "[xaxis]\nView=0\n" + file(path, 1, one_trace(0)).substr(12), kNotGraph,
        kMbIconStop},
       {"empty", "", kNotGraph, kMbIconStop},
-      {"no NumberOfTraces", "[ulmograph]\nView=1\n[traces]\nDataFile=" + path + "\n" + one_trace(0), kNoTraces, 0},
-      {"no traces", file(path, 0, ""), kNoTraces, 0},
-      {"negative count", file(path, -3, one_trace(0)), kNoTraces, 0},
-      {"no DataFile", "[ulmograph]\nView=0\n[traces]\nNumberOfTraces=1\n" + one_trace(0), kNoData, 0},
-      {"empty DataFile", file("", 1, one_trace(0)), kNoData, 0},
+      {"no NumberOfTraces", "[ulmograph]\nView=1\n[traces]\nDataFile=" + path + "\n" + one_trace(0), kNoTraces,kMbIconStop},
+      {"no traces", file(path, 0, ""), kNoTraces,kMbIconStop},
+      {"negative count", file(path, -3, one_trace(0)), kNoTraces,kMbIconStop},
+      {"no DataFile", "[ulmograph]\nView=0\n[traces]\nNumberOfTraces=1\n" + one_trace(0), kNoData,kMbIconStop},
+      {"empty DataFile", file("", 1, one_trace(0)), kNoData,kMbIconStop},
   };
   for (const auto &r : rows) {
     ui.messages.clear();
