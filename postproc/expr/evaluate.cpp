@@ -28,6 +28,7 @@
 #include "../base/messages.h"
 #include "../data/plot_model.h"
 #include "../resources/resource_ids.h"
+#include "kernels.h"
 #include "run_state.h"
 
 namespace {
@@ -58,13 +59,6 @@ enum Outcome { kEvaluated, kFailedSilently, kFailedReported };
 
 bool is_running_function(int32_t code) {
   return code == kTokenInt || code == kTokenAvg || code == kTokenRms;
-}
-
-size_t total_tokens(const Expression *e) {
-  size_t n = static_cast<size_t>(e->token_count);
-  for (int32_t i = 0; i < e->token_count; i++)
-    if (e->tokens[i].derivative_argument) n += total_tokens(e->tokens[i].derivative_argument);
-  return n;
 }
 
 bool can_evaluate(const Expression *e, int variable_count, bool nested) {
@@ -175,62 +169,30 @@ double read_real(double v) {
   return 0.0;
 }
 
+// A point outside a function's domain fails with the function's message, or silently.
+Outcome outside(int message_id) { return message_id ? report(message_id) : kFailedSilently; }
+
 Outcome real_function(int32_t code, double x, double &r) {
-  switch (code) {
-    case kTokenDb:
-      if (x == 0) return report(IDS_LOG_ARGUMENT);
-      r = 20.0 * std::log10(std::fabs(x));
-      return kEvaluated;
-    case kTokenAbs: r = std::fabs(x); return kEvaluated;
-    case kTokenSqrt:
-      if (x < 0) return kFailedSilently;
-      r = std::sqrt(x);
-      return kEvaluated;
-    case kTokenSgn: r = x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0; return kEvaluated;
-    case kTokenLog:
-      if (x <= 0) return kFailedSilently;
-      r = std::log(x);
-      return kEvaluated;
-    case kTokenLog10:
-      if (x <= 0) return report(IDS_LOG_ARGUMENT);
-      r = std::log10(x);
-      return kEvaluated;
-    case kTokenExp: r = std::exp(x); return kEvaluated;
-    case kTokenSin: r = std::sin(x); return kEvaluated;
-    case kTokenCos: r = std::cos(x); return kEvaluated;
-    case kTokenTan: r = std::tan(x); return kEvaluated;
-    case kTokenAtan: r = std::atan(x); return kEvaluated;
-    default: r = x; return kEvaluated;   // mag, phase, re, im
-  }
+  int index = function_kernel_index(code);
+  if (index < 0) return report(IDS_INTERNAL_ERROR);
+  const FunctionKernel &k = kFunctionKernels[index];
+  if (outside_domain(k.real_domain, x)) return outside(k.real_message);
+  r = k.real(x);
+  return kEvaluated;
 }
 
 Outcome complex_function(int32_t code, double re, double im, double &r) {
-  double m = magnitude(re, im);
-  switch (code) {
-    case kTokenDb:
-      if (m == 0) return kFailedSilently;
-      r = 20.0 * std::log10(m);
-      return kEvaluated;
-    case kTokenAbs: case kTokenMag: r = m; return kEvaluated;
-    case kTokenSqrt: r = std::sqrt(m); return kEvaluated;
-    case kTokenSgn: r = m > 0 ? 1.0 : 0.0; return kEvaluated;
-    case kTokenLog:
-      if (m == 0) return report(IDS_LOG_ARGUMENT);
-      r = std::log(m);
-      return kEvaluated;
-    case kTokenLog10:
-      if (m == 0) return report(IDS_LOG_ARGUMENT);
-      r = std::log10(m);
-      return kEvaluated;
-    case kTokenExp: r = std::exp(m); return kEvaluated;
-    case kTokenSin: r = std::sin(m); return kEvaluated;
-    case kTokenCos: r = std::cos(m); return kEvaluated;
-    case kTokenTan: r = std::tan(m); return kEvaluated;
-    case kTokenAtan: r = std::atan(m); return kEvaluated;
-    case kTokenPhase: r = phase_degrees(re, im); return kEvaluated;
-    case kTokenIm: r = im; return kEvaluated;
-    default: r = re; return kEvaluated;   // re
+  int index = function_kernel_index(code);
+  if (index < 0) return report(IDS_INTERNAL_ERROR);
+  const FunctionKernel &k = kFunctionKernels[index];
+  if (k.of_parts) {
+    r = k.of_parts(re, im);
+    return kEvaluated;
   }
+  double m = magnitude(re, im);
+  if (outside_domain(k.magnitude_domain, m)) return outside(k.complex_message);
+  r = k.of_magnitude(m);
+  return kEvaluated;
 }
 
 // Real evaluation touches only the real parts (the imaginary ones stay 0); reading the pair

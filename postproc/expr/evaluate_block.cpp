@@ -30,10 +30,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "../data/plot_list.h"
 #include "../data/plot_model.h"
 #include "evaluate.h"
+#include "kernels.h"
 #include "run_state.h"
 
 namespace {
@@ -73,13 +75,6 @@ struct BlockRun {
   bool infinity;
   void *memory;
 };
-
-size_t total_tokens(const Expression *e) {
-  size_t n = static_cast<size_t>(e->token_count);
-  for (int32_t i = 0; i < e->token_count; i++)
-    if (e->tokens[i].derivative_argument) n += total_tokens(e->tokens[i].derivative_argument);
-  return n;
-}
 
 int derivative_depth(const Expression *e) {
   int depth = 0;
@@ -265,68 +260,57 @@ bool complex_arithmetic(int32_t code, Column &a, const Column &b, int count) {
   return true;
 }
 
+// Calls visit(std::integral_constant<int, I>) for I, the index of `code` in kFunctionKernels,
+// so that each kernel's formula is a constant of the lane loop it runs in.
+template <class Visit, size_t... I>
+bool visit_kernel(int32_t code, Visit visit, std::index_sequence<I...>) {
+  int index = function_kernel_index(code);
+  bool ok = false;
+  ((index == static_cast<int>(I) && (ok = visit(std::integral_constant<int, I>{}), true)) || ...);
+  return ok;
+}
+
+template <class Visit>
+bool visit_kernel(int32_t code, Visit visit) {
+  return visit_kernel(code, visit, std::make_index_sequence<kFunctionKernelCount>{});
+}
+
+// False for a block where a point lies outside the domain: the point path then decides how
+// that point fails.
 bool real_function(int32_t code, double *v, int count) {
-  switch (code) {
-    case kTokenDb:
-      if (any_lane(v, count, [](double x) { return x == 0; })) return false;
-      map_lanes(v, count, [](double x) { return 20.0 * std::log10(std::fabs(x)); });
-      return true;
-    case kTokenAbs: map_lanes(v, count, [](double x) { return std::fabs(x); }); return true;
-    case kTokenSqrt:
-      if (any_lane(v, count, [](double x) { return x < 0; })) return false;
-      map_lanes(v, count, [](double x) { return std::sqrt(x); });
-      return true;
-    case kTokenSgn:
-      map_lanes(v, count, [](double x) { return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0; });
-      return true;
-    case kTokenLog:
-    case kTokenLog10:
-      if (any_lane(v, count, [](double x) { return x <= 0; })) return false;
-      if (code == kTokenLog)
-        map_lanes(v, count, [](double x) { return std::log(x); });
-      else
-        map_lanes(v, count, [](double x) { return std::log10(x); });
-      return true;
-    case kTokenExp: map_lanes(v, count, [](double x) { return std::exp(x); }); return true;
-    case kTokenSin: map_lanes(v, count, [](double x) { return std::sin(x); }); return true;
-    case kTokenCos: map_lanes(v, count, [](double x) { return std::cos(x); }); return true;
-    case kTokenTan: map_lanes(v, count, [](double x) { return std::tan(x); }); return true;
-    case kTokenAtan: map_lanes(v, count, [](double x) { return std::atan(x); }); return true;
-    default: return true;   // mag, phase, re, im
-  }
+  return visit_kernel(code, [&](auto index) {
+    constexpr int i = decltype(index)::value;
+    constexpr FunctionKernel k = kFunctionKernels[i];
+    if (k.real_domain != kAnyValue &&
+        any_lane(v, count, [](double x) { return outside_domain(kFunctionKernels[i].real_domain, x); }))
+      return false;
+    if (k.real != kernel::identity)
+      map_lanes(v, count, [](double x) { return kFunctionKernels[i].real(x); });
+    return true;
+  });
 }
 
 // Every function of a complex value gives a real one: the imaginary parts become 0.
 bool complex_function(int32_t code, Column &c, int count) {
   double *re = c.re, *im = c.im;
-  switch (code) {
-    case kTokenPhase:
-      for (int k = 0; k < count; k++) re[k] = phase_degrees(re[k], im[k]);
-      break;
-    case kTokenIm: std::copy(im, im + count, re); break;
-    case kTokenRe: break;
-    default: {
-      for (int k = 0; k < count; k++) re[k] = magnitude(re[k], im[k]);
-      bool logarithm = code == kTokenDb || code == kTokenLog || code == kTokenLog10;
-      if (logarithm && any_lane(re, count, [](double m) { return m == 0; })) return false;
-      switch (code) {
-        case kTokenDb: map_lanes(re, count, [](double m) { return 20.0 * std::log10(m); }); break;
-        case kTokenSqrt: map_lanes(re, count, [](double m) { return std::sqrt(m); }); break;
-        case kTokenSgn: map_lanes(re, count, [](double m) { return m > 0 ? 1.0 : 0.0; }); break;
-        case kTokenLog: map_lanes(re, count, [](double m) { return std::log(m); }); break;
-        case kTokenLog10: map_lanes(re, count, [](double m) { return std::log10(m); }); break;
-        case kTokenExp: map_lanes(re, count, [](double m) { return std::exp(m); }); break;
-        case kTokenSin: map_lanes(re, count, [](double m) { return std::sin(m); }); break;
-        case kTokenCos: map_lanes(re, count, [](double m) { return std::cos(m); }); break;
-        case kTokenTan: map_lanes(re, count, [](double m) { return std::tan(m); }); break;
-        case kTokenAtan: map_lanes(re, count, [](double m) { return std::atan(m); }); break;
-        default: break;   // abs, mag
-      }
-      break;
+  bool ok = visit_kernel(code, [&](auto index) {
+    constexpr int i = decltype(index)::value;
+    constexpr FunctionKernel k = kFunctionKernels[i];
+    if constexpr (k.of_parts != nullptr) {
+      for (int n = 0; n < count; n++) re[n] = k.of_parts(re[n], im[n]);
+    } else {
+      for (int n = 0; n < count; n++) re[n] = magnitude(re[n], im[n]);
+      if (k.magnitude_domain != kAnyValue &&
+          any_lane(re, count,
+                   [](double m) { return outside_domain(kFunctionKernels[i].magnitude_domain, m); }))
+        return false;
+      if (k.of_magnitude != kernel::identity)
+        map_lanes(re, count, [](double m) { return kFunctionKernels[i].of_magnitude(m); });
     }
-  }
-  fill(im, count, 0.0);
-  return true;
+    return true;
+  });
+  if (ok) fill(im, count, 0.0);
+  return ok;
 }
 
 template <int32_t kCode>

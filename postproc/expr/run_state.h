@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -18,6 +19,15 @@ RunState current_run();
 void advance_point_counter(int points);
 // Raises (never lowers) the warning flags, as reading the data would have.
 void raise_evaluation_warnings(bool non_number, bool infinity);
+
+// The tokens of an Expression and of all its nested derivative arguments: the stack depth
+// (values or columns) that evaluating it can need.
+inline size_t total_tokens(const Expression *e) {
+  size_t n = static_cast<size_t>(e->token_count);
+  for (int32_t i = 0; i < e->token_count; i++)
+    if (e->tokens[i].derivative_argument) n += total_tokens(e->tokens[i].derivative_argument);
+  return n;
+}
 
 const double kPi = 3.141592653589793;
 

@@ -10,6 +10,7 @@
 #include "expr/direct.h"
 #include "expr/evaluate.h"
 #include "expr/expression.h"
+#include "expr/kernels.h"
 #include "fixture.h"
 
 namespace {
@@ -332,3 +333,20 @@ TEST(DirectPlot, ValueFunctions) {
 }
 
 }  // namespace
+
+// Both evaluation paths take their formulas from the kernel table: every function that maps
+// a value to a value has exactly one row, and nothing else has one.
+TEST(KernelTable, OneRowPerValueFunction) {
+  for (int32_t code = 0; code >= kTokenDerivativeArgument - 1; code--) {
+    bool runs = code == kTokenDrv || code == kTokenInt || code == kTokenAvg || code == kTokenRms;
+    bool wants_row = token_class(code) == kClassFunction && !runs && code < 0;
+    int index = function_kernel_index(code);
+    EXPECT_EQ(index >= 0, wants_row) << "code " << code;
+    if (index < 0) continue;
+    const FunctionKernel &k = kFunctionKernels[index];
+    EXPECT_EQ(k.code, code);
+    EXPECT_NE(k.real, nullptr) << "code " << code;
+    EXPECT_NE(k.of_magnitude == nullptr, k.of_parts == nullptr) << "code " << code;
+  }
+  EXPECT_EQ(function_kernel_index(7), -1);
+}
