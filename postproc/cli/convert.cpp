@@ -8,82 +8,10 @@
 // than cut; a write that fails leaves no file behind.
 #include <cstdio>
 #include <cstring>
-#include <string>
 
-#include "../base/text.h"
 #include "../data/plot_list.h"
-#include "../data/plot_model.h"
+#include "../data/writer.h"
 #include "commands.h"
-#include "result_writer.h"
-
-namespace {
-
-const uint32_t kNarrowMax = 0xFFFF;
-
-// The current plot's header as the writer takes it; its values are written row by row.
-SamplePlot current_header() {
-  const PlotRecord &record = *plot_list().current;
-  SamplePlot p;
-  p.circuit_title = current_plot_text(kPlotTitle);
-  p.simulation_date = current_plot_text(kPlotDate);
-  p.plot_name = current_plot_text(kPlotName);
-  const SimulationStatistics &s = *current_statistics();
-  for (int i = 0; i < 6; i++) p.counters[i] = s.counters[i];
-  for (int i = 0; i < 8; i++) p.times[i] = s.times[i];
-  p.number_type = record.number_type;
-  p.analysis_code = current_analysis_code();
-  p.plot_kind = current_plot_kind();
-  for (int v = 0; v < variable_count(); v++) {
-    std::string name, unit;
-    variable_info(v, name, unit);
-    p.variables.push_back(SampleVariable{name, record.variables[v].unit_index});
-  }
-  p.point_count = point_count();
-  return p;
-}
-
-bool fits_narrow(int64_t v) { return v >= 0 && v <= kNarrowMax; }
-
-// What of the current plot the narrow layout cannot hold, or "" when it holds everything.
-std::string narrow_misfit(const SamplePlot &p) {
-  if (!fits_narrow(p.circuit_title.size()) || !fits_narrow(p.simulation_date.size()) ||
-      !fits_narrow(p.plot_name.size()))
-    return "a text longer than 65535 bytes";
-  for (int32_t c : p.counters)
-    if (!fits_narrow(c)) return "a statistics counter outside 0..65535";
-  if (!fits_narrow(p.analysis_code) || !fits_narrow(p.plot_kind)) return "a code above 65535";
-  if (!fits_narrow(static_cast<int64_t>(p.variables.size()))) return "more than 65535 variables";
-  if (!fits_narrow(p.point_count)) return "more than 65535 points";
-  for (const SampleVariable &v : p.variables)
-    if (!fits_narrow(v.unit_index)) return "a unit index outside 0..65535";
-  return "";
-}
-
-bool write_rows(FILE *out, bool imaginary) {
-  size_t width = static_cast<size_t>(variable_count());
-  for (int i = 0; i < point_count(); i++) {
-    RowToken token;
-    const double *row = imaginary ? lock_imag_row(i, token) : lock_real_row(i, token);
-    if (!row) return false;
-    bool ok = fwrite(row, sizeof(double), width, out) == width;
-    release_row(token);
-    if (!ok) return false;
-  }
-  return true;
-}
-
-bool write_all(FILE *out, SampleLayout layout) {
-  write_plot_count(out, plot_count(), layout);
-  for (int i = 0; i < plot_count(); i++) {
-    select_plot(i, false);
-    write_plot_header(out, current_header(), layout);
-    if (!write_rows(out, false)) return false;
-    if (!is_real_plot() && !write_rows(out, true)) return false;
-  }
-  return !ferror(out);
-}
-
-}  // namespace
 
 int run_convert(int argc, char **argv) {
   const char *in = nullptr, *out = nullptr;
@@ -104,18 +32,17 @@ int run_convert(int argc, char **argv) {
   }
   if (!cli_load(in)) return kCliLoadFailed;
   if (narrow) {
-    for (int i = 0; i < plot_count(); i++) {
-      select_plot(i, false);
-      std::string misfit = narrow_misfit(current_header());
-      if (!misfit.empty()) {
-        fprintf(stderr, "ulmocli: plot %d of %s does not fit the narrow layout: %s\n", i, in,
-                misfit.c_str());
+    int index = 0;
+    for (const PlotRecord *p = plot_list().first; p; p = p->next, index++) {
+      if (const char *misfit = narrow_layout_misfit(plot_header(*p))) {
+        fprintf(stderr, "ulmocli: plot %d of %s does not fit the narrow layout: %s\n", index, in,
+                misfit);
         return kCliWriteFailed;
       }
     }
   }
   FILE *file = fopen(out, "wb");
-  bool ok = file && write_all(file, narrow ? kSampleNarrow : kSampleWide);
+  bool ok = file && write_plots({file, nullptr}, plot_list().first, narrow ? kLayoutNarrow : kLayoutWide);
   if (file && fclose(file) != 0) ok = false;
   if (!ok) {
     if (file) remove(out);

@@ -1,58 +1,35 @@
-// The result-file writer: the reader's format, written field by field in little-endian.
+// Sample plots written through the program's own result-file writer. A sample's header goes
+// to the file as it stands, so tests can also write what no reader would accept (texts too
+// long for a record, counts that disagree with the values).
 #include "result_writer.h"
 
-#include <cstring>
+#include "data/writer.h"
 
 namespace {
 
-struct Out {
-  std::vector<unsigned char> bytes;
-  SampleLayout layout;
+DataLayout data_layout(SampleLayout layout) { return layout == kSampleWide ? kLayoutWide : kLayoutNarrow; }
 
-  void integer(int32_t v) {
-    uint32_t u = static_cast<uint32_t>(v);
-    size_t width = layout == kSampleWide ? 4 : 2;
-    for (size_t i = 0; i < width; i++) bytes.push_back(static_cast<unsigned char>(u >> (8 * i)));
-  }
-  void real(double v) {
-    unsigned char raw[8];
-    memcpy(raw, &v, 8);
-    bytes.insert(bytes.end(), raw, raw + 8);
-  }
-  void text(const std::string &s) {
-    integer(static_cast<int32_t>(s.size()));
-    bytes.insert(bytes.end(), s.begin(), s.end());
-  }
-};
-
-void encode_header(Out &out, const SamplePlot &p) {
-  out.text(p.circuit_title);
-  out.text(p.simulation_date);
-  out.text(p.plot_name);
-  for (int32_t c : p.counters) out.integer(c);
-  for (double t : p.times) out.real(t);
-  out.integer(p.number_type);
-  out.integer(p.analysis_code);
-  out.integer(p.plot_kind);
-  out.integer(static_cast<int32_t>(p.variables.size()));
-  out.integer(p.point_count);
-  for (const SampleVariable &v : p.variables) {
-    out.text(v.name);
-    out.integer(v.unit_index);
-  }
+PlotHeader header_of(const SamplePlot &p) {
+  PlotHeader h{p.circuit_title, p.simulation_date, p.plot_name, {}, p.number_type,
+               p.analysis_code, p.plot_kind, {}, p.point_count};
+  for (int i = 0; i < 6; i++) h.statistics.counters[i] = p.counters[i];
+  for (int i = 0; i < 8; i++) h.statistics.times[i] = p.times[i];
+  for (const SampleVariable &v : p.variables) h.variables.push_back({v.name, v.unit_index});
+  return h;
 }
 
 }  // namespace
 
 std::vector<unsigned char> encode_result_file(const std::vector<SamplePlot> &plots, SampleLayout layout) {
-  Out out{{}, layout};
-  out.integer(static_cast<int32_t>(plots.size()));
+  std::vector<unsigned char> bytes;
+  ResultSink sink{nullptr, &bytes};
+  write_plot_count(sink, static_cast<int32_t>(plots.size()), data_layout(layout));
   for (const SamplePlot &p : plots) {
-    encode_header(out, p);
-    for (double v : p.real) out.real(v);
-    for (double v : p.imag) out.real(v);
+    write_plot_header(sink, header_of(p), data_layout(layout));
+    write_values(sink, p.real.data(), p.real.size());
+    write_values(sink, p.imag.data(), p.imag.size());
   }
-  return out.bytes;
+  return bytes;
 }
 
 bool write_result_file(const std::string &path, const std::vector<SamplePlot> &plots, SampleLayout layout) {
@@ -64,13 +41,9 @@ bool write_result_file(const std::string &path, const std::vector<SamplePlot> &p
 }
 
 void write_plot_count(FILE *out, int32_t count, SampleLayout layout) {
-  Out o{{}, layout};
-  o.integer(count);
-  fwrite(o.bytes.data(), 1, o.bytes.size(), out);
+  write_plot_count(ResultSink{out, nullptr}, count, data_layout(layout));
 }
 
 void write_plot_header(FILE *out, const SamplePlot &plot, SampleLayout layout) {
-  Out o{{}, layout};
-  encode_header(o, plot);
-  fwrite(o.bytes.data(), 1, o.bytes.size(), out);
+  write_plot_header(ResultSink{out, nullptr}, header_of(plot), data_layout(layout));
 }

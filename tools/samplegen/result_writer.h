@@ -1,4 +1,5 @@
-// Writes simulator result files in either layout, for tests, samples and benchmarks.
+// Sample plots as the simulator would write them, in either layout, for tests, samples and
+// benchmarks; the bytes come from the program's own writer (data/writer.h).
 #pragma once
 
 #include <cstdint>
