@@ -1,9 +1,22 @@
-# cmake -DROOT=<source tree> -DTABLE=<layers.txt> -DPROGRAM=<postproc|installer> -P check_layers.cmake
+# cmake -DROOT=<source tree> -DTABLE=<layers.txt> -DPROGRAM=<program> -P check_layers.cmake
+# cmake -DROOT=<source tree> -DTABLE=<layers.txt> -DPROGRAM=* -P check_layers.cmake
 #
-# Fails when a source file of PROGRAM includes a header of a folder that is not below its
-# own in TABLE. Quoted includes are resolved as the compiler does: beside the including file
-# first, then from the program's root (the include path of every target). Includes that
-# resolve to no file (generated ones) and files outside the table's folders are not judged.
+# With a program: fails when a source file of one of its folders includes a header of a
+# folder that is not below its own, of another program, of no folder of the table, or a
+# quoted header that resolves to no file and is not a generated one the table names.
+# Includes resolve as the compiler's include paths do: beside the including file first (for
+# quoted ones), then from the program's root folder, then from the tree's root. An angle
+# include that resolves to no file of the tree is a system or library header.
+#
+# With *: fails when a source file of the tree lies in no folder of the table, so a new
+# folder cannot stay outside the fence by being left out of it.
+#
+# Table rows: `folder rank [program]`, where the program defaults to the folder's first
+# component; `folder -` for folders that are not judged (tests, benchmarks); `interface
+# HEADER` for a header of one program that every program may include; `generated NAME` for
+# a header made at build time.
+
+cmake_policy(SET CMP0057 NEW)   # if(IN_LIST)
 
 foreach(var ROOT TABLE PROGRAM)
   if(NOT DEFINED ${var})
@@ -11,9 +24,15 @@ foreach(var ROOT TABLE PROGRAM)
   endif()
 endforeach()
 
-# The table: parallel lists of folders and ranks.
+set(source_globs *.h *.hpp *.c *.cpp *.inc *.rc)
+
+# The table: parallel lists of folders, ranks ("-" when not judged) and programs, and the
+# names of generated headers.
 set(folders)
 set(ranks)
+set(programs)
+set(generated)
+set(interfaces)
 file(STRINGS "${TABLE}" rows)
 foreach(row IN LISTS rows)
   string(REGEX REPLACE "#.*" "" row "${row}")
@@ -21,11 +40,23 @@ foreach(row IN LISTS rows)
   if(row STREQUAL "")
     continue()
   endif()
-  if(NOT row MATCHES "^([^ \t]+)[ \t]+([0-9]+)$")
+  if(row MATCHES "^generated[ \t]+([^ \t]+)$")
+    list(APPEND generated "${CMAKE_MATCH_1}")
+  elseif(row MATCHES "^interface[ \t]+([^ \t]+)$")
+    list(APPEND interfaces "${CMAKE_MATCH_1}")
+  elseif(row MATCHES "^([^ \t]+)[ \t]+([0-9]+|-)([ \t]+([^ \t]+))?$")
+    set(folder "${CMAKE_MATCH_1}")
+    set(rank "${CMAKE_MATCH_2}")
+    set(program "${CMAKE_MATCH_4}")
+    if(program STREQUAL "")
+      string(REGEX REPLACE "/.*" "" program "${folder}")
+    endif()
+    list(APPEND folders "${folder}")
+    list(APPEND ranks "${rank}")
+    list(APPEND programs "${program}")
+  else()
     message(FATAL_ERROR "check_layers: bad row in ${TABLE}: '${row}'")
   endif()
-  list(APPEND folders "${CMAKE_MATCH_1}")
-  list(APPEND ranks "${CMAKE_MATCH_2}")
 endforeach()
 
 # The table folder that owns `path` (relative to ROOT): the longest one it lies in, or "".
@@ -42,28 +73,86 @@ function(owner_of path out_var)
   set(${out_var} "${best}" PARENT_SCOPE)
 endfunction()
 
-function(rank_of folder out_var)
+function(row_of folder rank_var program_var)
   list(FIND folders "${folder}" index)
   list(GET ranks ${index} rank)
-  set(${out_var} ${rank} PARENT_SCOPE)
+  list(GET programs ${index} program)
+  set(${rank_var} "${rank}" PARENT_SCOPE)
+  set(${program_var} "${program}" PARENT_SCOPE)
 endfunction()
 
-function(program_of folder out_var)
-  string(REGEX REPLACE "/.*" "" program "${folder}")
-  set(${out_var} "${program}" PARENT_SCOPE)
+# The tree's source files (relative to ROOT), build trees and hidden folders left out.
+function(tree_sources out_var)
+  set(patterns)
+  foreach(glob IN LISTS source_globs)
+    list(APPEND patterns "${ROOT}/${glob}")
+  endforeach()
+  file(GLOB_RECURSE all RELATIVE "${ROOT}" LIST_DIRECTORIES false ${patterns})
+  set(kept)
+  foreach(path IN LISTS all)
+    if(NOT path MATCHES "^(build[^/]*|\\.[^/]*)/" AND NOT path MATCHES "/\\.")
+      list(APPEND kept "${path}")
+    endif()
+  endforeach()
+  list(SORT kept)
+  set(${out_var} "${kept}" PARENT_SCOPE)
+endfunction()
+
+if(PROGRAM STREQUAL "*")
+  tree_sources(sources)
+  set(outside)
+  foreach(path IN LISTS sources)
+    owner_of("${path}" owner)
+    if(owner STREQUAL "")
+      list(APPEND outside "${path}")
+    endif()
+  endforeach()
+  list(LENGTH sources count)
+  list(LENGTH outside outside_count)
+  if(outside_count GREATER 0)
+    list(JOIN outside "\n  " listed)
+    message(FATAL_ERROR
+      "check_layers: ${outside_count} source file(s) lie in no folder of the table:\n  ${listed}")
+  endif()
+  message(STATUS "check_layers: all ${count} source files of the tree lie in folders of the table")
+  return()
+endif()
+
+# Where an include named `name` of `source` (absolute) lands, relative to ROOT, or "" when
+# it resolves to no file of the tree. `quoted` tells "..." from <...>.
+function(resolve name quoted source root_folder out_var)
+  get_filename_component(source_dir "${source}" DIRECTORY)
+  set(bases "${ROOT}/${root_folder}" "${ROOT}")
+  if(quoted)
+    list(PREPEND bases "${source_dir}")
+  endif()
+  foreach(base IN LISTS bases)
+    get_filename_component(target "${name}" ABSOLUTE BASE_DIR "${base}")
+    if(EXISTS "${target}" AND NOT IS_DIRECTORY "${target}")
+      file(RELATIVE_PATH target_path "${ROOT}" "${target}")
+      set(${out_var} "${target_path}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out_var} "" PARENT_SCOPE)
 endfunction()
 
 set(violations)
 set(checked 0)
-foreach(folder IN LISTS folders)
-  program_of("${folder}" program)
-  if(NOT program STREQUAL PROGRAM)
+list(LENGTH folders folder_count)
+math(EXPR last "${folder_count} - 1")
+foreach(index RANGE ${last})
+  list(GET folders ${index} folder)
+  list(GET ranks ${index} rank)
+  list(GET programs ${index} program)
+  if(NOT program STREQUAL PROGRAM OR rank STREQUAL "-")
     continue()
   endif()
-  rank_of("${folder}" rank)
-  file(GLOB_RECURSE sources LIST_DIRECTORIES false
-    "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.hpp" "${ROOT}/${folder}/*.c"
-    "${ROOT}/${folder}/*.cpp" "${ROOT}/${folder}/*.inc" "${ROOT}/${folder}/*.rc")
+  set(patterns)
+  foreach(glob IN LISTS source_globs)
+    list(APPEND patterns "${ROOT}/${folder}/${glob}")
+  endforeach()
+  file(GLOB_RECURSE sources LIST_DIRECTORIES false ${patterns})
   list(SORT sources)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH source_path "${ROOT}" "${source}")
@@ -72,26 +161,38 @@ foreach(folder IN LISTS folders)
       continue()   # a nested folder of the table, judged as itself
     endif()
     math(EXPR checked "${checked} + 1")
-    get_filename_component(source_dir "${source}" DIRECTORY)
-    file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+    file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][^\">]+[\">]")
     foreach(line IN LISTS lines)
-      string(REGEX MATCH "\"([^\"]+)\"" quoted "${line}")
+      string(REGEX MATCH "[\"<]([^\">]+)[\">]" bracketed "${line}")
       set(name "${CMAKE_MATCH_1}")
-      get_filename_component(target "${name}" ABSOLUTE BASE_DIR "${source_dir}")
-      if(NOT EXISTS "${target}")
-        get_filename_component(target "${name}" ABSOLUTE BASE_DIR "${ROOT}/${program}")
+      string(SUBSTRING "${bracketed}" 0 1 opener)
+      set(quoted FALSE)
+      if(opener STREQUAL "\"")
+        set(quoted TRUE)
       endif()
-      if(NOT EXISTS "${target}")
+      resolve("${name}" ${quoted} "${source}" "${program}" target_path)
+      if(target_path STREQUAL "")
+        get_filename_component(base_name "${name}" NAME)
+        if(quoted AND NOT name IN_LIST generated AND NOT base_name IN_LIST generated)
+          list(APPEND violations
+            "${source_path} includes \"${name}\", which is no file of the tree nor a generated header of the table")
+        endif()
         continue()
       endif()
-      file(RELATIVE_PATH target_path "${ROOT}" "${target}")
       owner_of("${target_path}" target_owner)
-      if(target_owner STREQUAL "" OR target_owner STREQUAL folder)
+      if(target_owner STREQUAL folder OR target_path IN_LIST interfaces)
         continue()
       endif()
-      program_of("${target_owner}" target_program)
-      rank_of("${target_owner}" target_rank)
-      if(NOT target_program STREQUAL program)
+      if(target_owner STREQUAL "")
+        list(APPEND violations
+          "${source_path} includes ${target_path}, which lies in no folder of the table")
+        continue()
+      endif()
+      row_of("${target_owner}" target_rank target_program)
+      if(target_rank STREQUAL "-")
+        list(APPEND violations
+          "${source_path} includes ${target_path}: ${target_owner} is not part of any program")
+      elseif(NOT target_program STREQUAL program)
         list(APPEND violations
           "${source_path} includes ${target_path}: ${program} shares nothing with ${target_program}")
       elseif(NOT target_rank LESS rank)

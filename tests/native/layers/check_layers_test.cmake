@@ -1,7 +1,8 @@
 # cmake -DCHECK=<check_layers.cmake> -DWORK=<scratch folder> -P check_layers_test.cmake
 #
 # Runs the layering check over small planted trees: a clean one passes, and each kind of
-# upward include fails with the offending file and header named.
+# upward include, each include it cannot place and each file outside the table's folders
+# fails with the offending file and header named.
 
 set(tree "${WORK}/tree")
 set(table "${WORK}/layers.txt")
@@ -11,7 +12,13 @@ app/mid      1   # a comment after a row
 app/peer1    2
 app/peer2    2
 app/top      3
+app/shared   4   other   # a folder of another program inside this one's
 other/base   0
+other/api    1
+interface other/api/api.h
+app/tests    -
+generated generated.inc
+generated made/table.h
 ")
 
 set(failures 0)
@@ -29,8 +36,10 @@ function(plant)
     app/peer2/p2.h "#pragma once"
     app/top/top.cpp "#include \"../peer1/../peer2/p2.h\"\n#include \"mid/win32/../mid.h\"\n// #include \"../top/top.cpp\""
     app/top/top.h "#pragma once"
-    app/tools/tool.cpp "#include \"../top/top.h\""
+    app/tests/t.cpp "#include \"../top/top.h\"\n#include \"nowhere.h\""
+    app/top/made.cpp "#include \"made/table.h\"\n#include <other/api/api.h>\n#include <app/low/low.h>"
     other/base/o.h "#pragma once"
+    other/api/api.h "#pragma once"
     ${ARGN})
   while(files)
     list(POP_FRONT files path text)
@@ -69,7 +78,8 @@ function(expect_check name program expect)
 endfunction()
 
 plant()
-expect_check(clean_tree app PASS "check_layers: 9 files of app include only downward")
+expect_check(clean_tree app PASS "check_layers: 10 files of app include only downward")
+expect_check(clean_tree_every_file "*" PASS "all 13 source files of the tree lie in folders of the table")
 
 plant(app/low/bad.cpp "#include \"../top/top.h\"")
 expect_check(upward_relative app FAIL
@@ -101,6 +111,34 @@ plant(other/base/up.cpp "#include \"../../app/top/top.h\"")
 expect_check(only_the_named_program_is_judged app PASS)
 expect_check(the_other_program_is_judged_on_its_own other FAIL
   "other/base/up.cpp includes app/top/top.h: other shares nothing with app")
+
+plant(app/mid/angled.cpp "#include <app/top/top.h>")
+expect_check(angle_includes_of_the_tree_are_judged app FAIL
+  "app/mid/angled.cpp includes app/top/top.h: app/mid (rank 1) may only use folders below it, not app/top (rank 3)")
+
+plant(app/low/lost.cpp "#include \"missing.h\"\n#include <vector>\n#include <windows.h>")
+expect_check(a_quoted_include_that_resolves_nowhere app FAIL
+  "app/low/lost.cpp includes \"missing.h\", which is no file of the tree nor a generated header of the table"
+  "1 include(s) against the layers of app")
+
+plant(app/mid/loose.cpp "#include \"../../tools/helper.h\"" tools/helper.h "#pragma once"
+  app/tools/tool.cpp "#include \"../top/top.h\"")
+expect_check(an_include_of_a_folder_outside_the_table app FAIL
+  "app/mid/loose.cpp includes tools/helper.h, which lies in no folder of the table")
+expect_check(a_folder_missing_from_the_table "*" FAIL
+  "2 source file(s) lie in no folder of the table" "app/tools/tool.cpp" "tools/helper.h")
+
+plant(app/top/to_tests.cpp "#include \"../tests/t.cpp\"")
+expect_check(unjudged_folders_are_no_library app FAIL
+  "app/top/to_tests.cpp includes app/tests/t.cpp: app/tests is not part of any program")
+
+plant(app/top/other_base.cpp "#include <other/base/o.h>")
+expect_check(only_the_interface_is_shared app FAIL
+  "app/top/other_base.cpp includes other/base/o.h: app shares nothing with other")
+
+plant(app/shared/s.cpp "#include \"../low/low.h\"" app/shared/s.h "#include <other/base/o.h>")
+expect_check(a_folder_belongs_to_the_program_the_table_names other FAIL
+  "app/shared/s.cpp includes app/low/low.h: other shares nothing with app")
 
 file(REMOVE_RECURSE "${tree}")
 file(MAKE_DIRECTORY "${tree}")
