@@ -24,6 +24,13 @@ int run_convert(int argc, char **argv);
 int run_psd(int argc, char **argv);
 int run_export(int argc, char **argv);
 
+// Prints the usage of command `name` (every command's when it is none) on stderr and
+// returns kCliUsage.
+int cli_usage(const char *name);
+
+// Until cli_print_messages, messages and the status bar's text are kept for cli_load.
+void cli_remember_messages();
+
 // Loads a data file as the program would; on failure prints what the user would have been
 // told (the message box, or else the status bar) on stderr and returns false.
 bool cli_load(const char *path);

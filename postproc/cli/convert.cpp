@@ -27,8 +27,7 @@ int run_convert(int argc, char **argv) {
       extra = true;
   }
   if (!in || !out || extra) {
-    fprintf(stderr, "usage: ulmocli convert FILE OUT.out [--narrow]\n");
-    return kCliUsage;
+    return cli_usage("convert");
   }
   if (!cli_load(in)) return kCliLoadFailed;
   if (narrow) {

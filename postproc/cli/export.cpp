@@ -43,8 +43,7 @@ bool read_arguments(int argc, char **argv, ExportArguments &a) {
 int run_export(int argc, char **argv) {
   ExportArguments a;
   if (!read_arguments(argc, argv, a)) {
-    fprintf(stderr, "usage: ulmocli export FILE.out [--plot N] [--csv] VAR...\n");
-    return kCliUsage;
+    return cli_usage("export");
   }
   if (int status = cli_open_plot(a.path, a.plot)) return status;
   std::vector<int> selected;

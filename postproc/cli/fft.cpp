@@ -53,8 +53,7 @@ bool read_arguments(int argc, char **argv, FftArguments &a) {
 int run_fft(int argc, char **argv) {
   FftArguments a;
   if (!read_arguments(argc, argv, a)) {
-    fprintf(stderr, "usage: ulmocli fft FILE.out [--plot N] [--samples M] [--normalized] EXPR\n");
-    return kCliUsage;
+    return cli_usage("fft");
   }
   std::vector<double> abscissa;
   if (int status = cli_open_abscissa(a.path, a.plot, abscissa)) return status;

@@ -96,8 +96,7 @@ int run_info(int argc, char **argv) {
       path = nullptr, i = argc;
   }
   if (!path) {
-    fprintf(stderr, "usage: ulmocli info [--json] FILE.out\n");
-    return kCliUsage;
+    return cli_usage("info");
   }
   if (!cli_load(path)) return kCliLoadFailed;
   if (json) {

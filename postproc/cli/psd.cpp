@@ -57,9 +57,7 @@ int run_psd(int argc, char **argv) {
   const char *path = nullptr;
   MonitorSettings settings;
   if (!read_arguments(argc, argv, path, settings)) {
-    fprintf(stderr,
-            "usage: ulmocli psd FILE.dat [--fs F] [--avg L] [--hann] [--osr R] [--no-psd]\n");
-    return kCliUsage;
+    return cli_usage("psd");
   }
   cli_print_messages();
   if (MonitorSettingsCheck check = check_monitor_settings(settings)) {

@@ -270,11 +270,7 @@ int load_graph_file(const RenderArguments &a, GraphPtr &graph, bool &traces_left
 int run_render(int argc, char **argv) {
   RenderArguments a;
   if (!read_arguments(argc, argv, a)) {
-    fprintf(stderr,
-            "usage: ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page]"
-            " [--size WxH] -o OUT.svg|OUT.png|OUT.pdf EXPR...\n"
-            "       ulmocli render GRAPH.upg [--data FILE.out] [--size WxH] -o OUT.svg|OUT.png|OUT.pdf\n");
-    return kCliUsage;
+    return cli_usage("render");
   }
   settings() = default_settings();
   bool graph_file = graph_file_arguments(a);

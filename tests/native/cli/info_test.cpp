@@ -1,6 +1,7 @@
 // ulmocli info, run as a user runs it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -112,6 +113,40 @@ TEST(CliInfo, Usage) {
   EXPECT_EQ(run("").status, 1);
   EXPECT_EQ(run("info").status, 1);
   EXPECT_EQ(run("frobnicate x").status, 1);
+}
+
+// Every usage text comes from the one command table: a command's own forms when its
+// arguments are wrong, all of them with what each command does otherwise.
+TEST(CliUsage, EachCommandTellsItsFormsAndTheToolTellsThemAll) {
+  const struct {
+    const char *arguments;
+    const char *first_line;
+    int lines;
+  } rows[] = {
+      {"info", "usage: ulmocli info [--json] FILE.out", 1},
+      {"eval x.out", "usage: ulmocli eval FILE.out [--plot N] [--x EXPR] EXPR...", 1},
+      {"render", "usage: ulmocli render FILE.out [--plot N] [--x EXPR] [--logx] [--logy] [--page] [--size WxH]", 3},
+      {"fft", "usage: ulmocli fft FILE.out [--plot N] [--samples M] [--normalized] EXPR", 1},
+      {"convert x.out", "usage: ulmocli convert FILE OUT.out [--narrow]", 1},
+      {"psd", "usage: ulmocli psd FILE.dat [--fs F] [--avg L] [--hann] [--osr R] [--no-psd]", 1},
+      {"export", "usage: ulmocli export FILE.out [--plot N] [--csv] VAR...", 1},
+      {"", "usage: ulmocli info [--json] FILE.out", 18},
+      {"frobnicate x.out", "usage: ulmocli info [--json] FILE.out", 18},
+  };
+  for (const auto &r : rows) {
+    CliRun run_ = run(r.arguments);
+    EXPECT_EQ(run_.status, 1) << r.arguments;
+    EXPECT_EQ(run_.out, "") << r.arguments;
+    EXPECT_EQ(run_.err.substr(0, run_.err.find('\n')), r.first_line) << r.arguments;
+    EXPECT_EQ(std::count(run_.err.begin(), run_.err.end(), '\n'), r.lines) << r.arguments << ":\n" << run_.err;
+  }
+  std::string all = run("").err;
+  for (const char *line : {"       ulmocli render GRAPH.upg [--data FILE.out] [--size WxH] -o OUT.svg|OUT.png|OUT.pdf\n",
+                           "  convert a data file written as a result file, in the wide or the narrow layout\n",
+                           "  render  the graph of expressions over a plot, or a saved graph file, as an SVG, PNG or\n"
+                           "          PDF file\n",
+                           "  (every FILE.out may also be an ngspice raw file)\n"})
+    EXPECT_NE(all.find(line), std::string::npos) << line << "\nin:\n" << all;
 }
 
 }  // namespace
