@@ -24,9 +24,17 @@ UlmoGrid *grid_of(HWND window) { return reinterpret_cast<UlmoGrid *>(GetWindowLo
 int rows_of(const UlmoGrid *g) { return g->grid.cells.rows; }
 int columns_of(const UlmoGrid *g) { return g->grid.cells.columns; }
 
-int column_width(const UlmoGrid *g, int column) {
-  size_t i = static_cast<size_t>(column - 1);
-  return i < g->widths.size() ? g->widths[i] : kMinColumnWidth;
+// The viewport with the grid's current size and the window's client area.
+GridViewport &view_of(UlmoGrid *g) {
+  GridViewport &v = g->view;
+  RECT client{};
+  GetClientRect(g->window, &client);
+  v.rows = rows_of(g);
+  v.columns = columns_of(g);
+  v.default_width = kMinColumnWidth;
+  v.client_width = client.right;
+  v.client_height = client.bottom;
+  return v;
 }
 
 struct ScreenMeasure {
@@ -43,41 +51,25 @@ void fit_widths(UlmoGrid *g) {
   HDC dc = GetDC(g->window);
   HGDIOBJ old = SelectObject(dc, g->font);
   ScreenMeasure m{dc};
-  g->widths = fit_column_widths(g->grid.cells, measure_on, &m, kCellPadding, kMinColumnWidth, kMaxColumnWidth);
+  GridViewport &v = g->view;
+  v.widths = fit_column_widths(g->grid.cells, measure_on, &m, kCellPadding, kMinColumnWidth, kMaxColumnWidth);
   TEXTMETRICA tm{};
   GetTextMetricsA(dc, &tm);
-  g->row_height = tm.tmHeight + 4;
+  v.row_height = tm.tmHeight + 4;
   char digits[16];
   snprintf(digits, sizeof digits, "%d", rows_of(g));
-  g->header_width = measure_on(digits, &m) + 2 * kCellPadding;
+  v.header_width = measure_on(digits, &m) + 2 * kCellPadding;
   SelectObject(dc, old);
   ReleaseDC(g->window, dc);
   g->widths_stale = false;
 }
 
 void fit_if_stale(UlmoGrid *g) {
-  if (g->widths_stale || g->row_height == 0) fit_widths(g);
+  if (g->widths_stale || g->view.row_height == 0) fit_widths(g);
 }
 
-// Rows and columns that fit wholly in the client area from the first visible ones (at least 1).
-int full_rows(UlmoGrid *g) {
-  RECT client;
-  GetClientRect(g->window, &client);
-  int n = (client.bottom - g->row_height) / (g->row_height > 0 ? g->row_height : 1);
-  return n > 1 ? n : 1;
-}
-
-int full_columns(UlmoGrid *g) {
-  RECT client;
-  GetClientRect(g->window, &client);
-  int x = g->header_width, n = 0;
-  for (int c = g->left_column; c <= columns_of(g); c++) {
-    x += column_width(g, c);
-    if (x > client.right) break;
-    n++;
-  }
-  return n > 1 ? n : 1;
-}
+int full_rows(UlmoGrid *g) { return viewport_full_rows(view_of(g)); }
+int full_columns(UlmoGrid *g) { return viewport_full_columns(view_of(g)); }
 
 void update_scroll_bars(UlmoGrid *g) {
   SCROLLINFO info{};
@@ -86,87 +78,37 @@ void update_scroll_bars(UlmoGrid *g) {
   info.nMin = 1;
   info.nMax = rows_of(g);
   info.nPage = static_cast<UINT>(full_rows(g));
-  info.nPos = g->top_row;
+  info.nPos = g->view.top_row;
   SetScrollInfo(g->window, SB_VERT, &info, TRUE);
   info.nMax = columns_of(g);
   info.nPage = static_cast<UINT>(full_columns(g));
-  info.nPos = g->left_column;
+  info.nPos = g->view.left_column;
   SetScrollInfo(g->window, SB_HORZ, &info, TRUE);
 }
 
-void clamp_origin(UlmoGrid *g) {
-  int last_top = rows_of(g) - full_rows(g) + 1;
-  if (g->top_row > last_top) g->top_row = last_top;
-  if (g->top_row < 1) g->top_row = 1;
-  if (g->left_column > columns_of(g)) g->left_column = columns_of(g);
-  if (g->left_column < 1) g->left_column = 1;
-}
+void clamp_origin(UlmoGrid *g) { clamp_viewport_origin(view_of(g)); }
 
 void scroll_to(UlmoGrid *g, int top_row, int left_column) {
-  g->top_row = top_row;
-  g->left_column = left_column;
-  clamp_origin(g);
+  GridViewport &v = view_of(g);
+  v.top_row = top_row;
+  v.left_column = left_column;
+  clamp_viewport_origin(v);
   update_scroll_bars(g);
   InvalidateRect(g->window, nullptr, FALSE);
 }
 
 void ensure_active_visible(UlmoGrid *g) {
   const GridSelection &s = g->grid.selection;
-  int top = g->top_row, left = g->left_column;
-  if (s.active_row < top) top = s.active_row;
-  else if (s.active_row >= top + full_rows(g)) top = s.active_row - full_rows(g) + 1;
-  if (s.active_column < left) {
-    left = s.active_column;
-  } else {
-    RECT client;
-    GetClientRect(g->window, &client);
-    // Scroll right until the active column's right edge is in the window (or it is the first).
-    while (left < s.active_column) {
-      int x = g->header_width;
-      for (int c = left; c <= s.active_column; c++) x += column_width(g, c);
-      if (x <= client.right) break;
-      left++;
-    }
-  }
-  scroll_to(g, top, left);
+  scroll_viewport_to_show(view_of(g), s.active_row, s.active_column);
+  update_scroll_bars(g);
+  InvalidateRect(g->window, nullptr, FALSE);
 }
 
-// The cell at a client point; row or column 0 on the headings, -1 beyond the last.
-void hit_cell(UlmoGrid *g, int x, int y, int &row, int &column) {
-  if (y < g->row_height) {
-    row = 0;
-  } else {
-    row = g->top_row + (y - g->row_height) / g->row_height;
-    if (row > rows_of(g)) row = -1;
-  }
-  if (x < g->header_width) {
-    column = 0;
-    return;
-  }
-  int edge = g->header_width;
-  for (int c = g->left_column; c <= columns_of(g); c++) {
-    edge += column_width(g, c);
-    if (x < edge) {
-      column = c;
-      return;
-    }
-  }
-  column = -1;
-}
+void hit_cell(UlmoGrid *g, int x, int y, int &row, int &column) { viewport_cell_at(view_of(g), x, y, row, column); }
 
-// A cell's rectangle in client coordinates (it may lie outside the window).
 RECT cell_rect(UlmoGrid *g, int row, int column) {
-  RECT r;
-  r.top = g->row_height * (1 + row - g->top_row);
-  r.bottom = r.top + g->row_height;
-  r.left = g->header_width;
-  if (column >= g->left_column) {
-    for (int c = g->left_column; c < column; c++) r.left += column_width(g, c);
-  } else {
-    for (int c = column; c < g->left_column; c++) r.left -= column_width(g, c);
-  }
-  r.right = r.left + column_width(g, column);
-  return r;
+  CellBox b = viewport_cell_box(view_of(g), row, column);
+  return RECT{b.left, b.top, b.right, b.bottom};
 }
 
 void selection_changed(UlmoGrid *g) {
@@ -282,21 +224,8 @@ void mouse_down(UlmoGrid *g, int x, int y, bool shift) {
   int row, column;
   hit_cell(g, x, y, row, column);
   if (row < 0 || column < 0) return;
-  GridSelection &s = g->grid.selection;
-  if (row == 0 && column == 0) {
-    grid_select_all(g->grid);
-  } else if (row == 0) {   // a column heading: the whole column, its first cell active
-    if (!shift) s.anchor_column = column;
-    s.anchor_row = rows_of(g);
-    s.active_row = 1;
-    s.active_column = column;
-  } else if (column == 0) {   // a row number: the whole row, its first cell active
-    if (!shift) s.anchor_row = row;
-    s.anchor_column = columns_of(g);
-    s.active_column = 1;
-    s.active_row = row;
-  } else {
-    click_selection(s, row, column, shift, rows_of(g), columns_of(g));
+  if (!heading_click_selection(g->grid.selection, row, column, shift, rows_of(g), columns_of(g))) {
+    click_selection(g->grid.selection, row, column, shift, rows_of(g), columns_of(g));
     g->dragging = true;
     SetCapture(g->window);
   }
@@ -304,14 +233,8 @@ void mouse_down(UlmoGrid *g, int x, int y, bool shift) {
 }
 
 void mouse_drag(UlmoGrid *g, int x, int y) {
-  RECT client;
-  GetClientRect(g->window, &client);
   int row, column;
-  hit_cell(g, x < g->header_width ? g->header_width : x, y < g->row_height ? g->row_height : y, row, column);
-  if (row < 0 || y >= client.bottom) row = g->top_row + full_rows(g);
-  if (y < g->row_height) row = g->top_row - 1;
-  if (column < 0 || x >= client.right) column = g->left_column + full_columns(g);
-  if (x < g->header_width) column = g->left_column - 1;
+  viewport_drag_cell(view_of(g), x, y, row, column);
   GridSelection before = g->grid.selection;
   click_selection(g->grid.selection, row, column, true, rows_of(g), columns_of(g));
   const GridSelection &s = g->grid.selection;
@@ -341,13 +264,13 @@ int scrolled_to(HWND window, int bar, int code, int position, int page, int last
 }
 
 void vertical_scroll(UlmoGrid *g, int code) {
-  int top = scrolled_to(g->window, SB_VERT, code, g->top_row, full_rows(g), rows_of(g));
-  if (top >= 0) scroll_to(g, top, g->left_column);
+  int top = scrolled_to(g->window, SB_VERT, code, g->view.top_row, full_rows(g), rows_of(g));
+  if (top >= 0) scroll_to(g, top, g->view.left_column);
 }
 
 void horizontal_scroll(UlmoGrid *g, int code) {
-  int left = scrolled_to(g->window, SB_HORZ, code, g->left_column, full_columns(g), columns_of(g));
-  if (left >= 0) scroll_to(g, g->top_row, left);
+  int left = scrolled_to(g->window, SB_HORZ, code, g->view.left_column, full_columns(g), columns_of(g));
+  if (left >= 0) scroll_to(g, g->view.top_row, left);
 }
 
 // The visible part, drawn off screen and copied in one piece.
@@ -362,10 +285,11 @@ void paint(UlmoGrid *g) {
   HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
   FillRect(memory, &client, GetSysColorBrush(COLOR_APPWORKSPACE));
   HGDIOBJ old_font = SelectObject(memory, g->font);
-  GridPage visible{g->top_row, g->top_row + full_rows(g), g->left_column, g->left_column + full_columns(g)};
+  const GridViewport &v = view_of(g);
+  GridPage visible{v.top_row, v.top_row + full_rows(g), v.left_column, v.left_column + full_columns(g)};
   if (visible.last_row > rows_of(g)) visible.last_row = rows_of(g);
   if (visible.last_column > columns_of(g)) visible.last_column = columns_of(g);
-  draw_grid_cells(memory, g->grid, g->widths, g->row_height, g->header_width, visible, 0, 0, true);
+  draw_grid_cells(memory, g->grid, v.widths, v.row_height, v.header_width, visible, 0, 0, true);
   BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old_font);
   SelectObject(memory, old_bitmap);
@@ -395,7 +319,7 @@ LRESULT CALLBACK grid_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_HSCROLL: horizontal_scroll(g, LOWORD(wparam)); return 0;
     case WM_MOUSEWHEEL: {
       int notches = static_cast<short>(HIWORD(wparam)) / WHEEL_DELTA;
-      scroll_to(g, g->top_row - notches * kWheelRows, g->left_column);
+      scroll_to(g, g->view.top_row - notches * kWheelRows, g->view.left_column);
       return 0;
     }
     case WM_LBUTTONDOWN:
@@ -461,7 +385,7 @@ bool register_grid_class(HINSTANCE instance) {
 
 HWND create_grid_window(UlmoGrid *grid, HWND parent) {
   grid->font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  grid->top_row = grid->left_column = 1;
+  grid->view.top_row = grid->view.left_column = 1;
   grid->widths_stale = true;
   RECT client{};
   GetClientRect(parent, &client);

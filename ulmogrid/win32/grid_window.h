@@ -8,6 +8,7 @@
 
 #include "../grid.h"
 #include "../page_layout.h"
+#include "../viewport.h"
 
 extern const char kGridWindowClass[];   // "UlmoGrid"
 
@@ -17,11 +18,8 @@ struct UlmoGrid {
   HWND editor;               // the in-place edit control while a cell is edited, else null
   int edit_row, edit_column;
   HFONT font;                // the screen's; not owned (a stock font)
-  std::vector<int> widths;   // pixel width of each column
+  GridViewport view;         // column widths, row height, the first visible cell
   bool widths_stale;         // the cells changed since the widths were fitted
-  int row_height;
-  int header_width;          // of the row-number column
-  int top_row, left_column;  // the first visible cell
   bool dragging;
   // Printing, between begin and end.
   HDC printer;
