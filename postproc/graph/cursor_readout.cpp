@@ -68,23 +68,5 @@ const Trace *nearest_trace(const Graph &graph, const CursorPoint &at) {
 }
 
 SpanStatistics span_statistics(const Trace &trace, double x1, double x2) {
-  SpanStatistics s{};
-  double lo = std::min(x1, x2), hi = std::max(x1, x2);
-  double sum = 0, sum_of_squares = 0;
-  int n = drawn_points(trace);
-  for (int i = 0; i < n; i++) {
-    double x = trace.x_values[i];
-    if (x < lo || x > hi) continue;
-    double y = trace.y_values[i];
-    if (s.count == 0 || y < s.minimum) s.minimum = y;
-    if (s.count == 0 || y > s.maximum) s.maximum = y;
-    sum += y;
-    sum_of_squares += y * y;
-    s.count++;
-  }
-  if (s.count == 0) return s;
-  s.mean = sum / s.count;
-  s.rms = std::sqrt(sum_of_squares / s.count);
-  s.peak_to_peak = s.maximum - s.minimum;
-  return s;
+  return measure_span(trace.x_values, trace.y_values, drawn_points(trace), x1, x2);
 }

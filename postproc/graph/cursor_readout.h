@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "../base/span.h"
 #include "graph.h"
 
 enum CursorNumberFormat { kCursorDecimal = 0, kCursorScientific = 1 };
@@ -27,10 +28,7 @@ std::string cursor_difference(const CursorPoint &one, const CursorPoint &two, in
 // traces or points.
 const Trace *nearest_trace(const Graph &graph, const CursorPoint &at);
 
-// The drawn points of a trace whose x lies between `x1` and `x2` (either order, ends
-// included), measured in y.
-struct SpanStatistics {
-  int count;            // 0: no point in the span; the rest is then zero
-  double minimum, maximum, mean, rms, peak_to_peak;
-};
+// The drawn part of a trace measured between `x1` and `x2` (either order): time-weighted
+// mean and RMS, extremes with the interpolated end values (measure_span).
+using SpanStatistics = SpanMeasures;
 SpanStatistics span_statistics(const Trace &trace, double x1, double x2);

@@ -16,11 +16,12 @@ int letter_height(const MeasureText &measure, const LogicalFont &font) {
   return measure(font, "X").height;
 }
 
-// Widths of the labels v = min, min + increment, ... while v < max; the label at max is not
-// among them.
+// Widths of the labels v = min, min + increment, ... while v < max, as they are drawn; the
+// label at max is not among them.
 int widest_y_label(const Graph &graph, const MeasureText &measure) {
   const Axis &axis = graph.axes[1];
-  const TickLabelFormat &format = graph.label_format[1];
+  TickLabelFormat format = graph.label_format[1];
+  format.digits = drawn_label_digits(axis, format);
   int widest = 0;
   double v = axis.min;
   for (int step = 0; v < axis.max && step < kMaxTickSteps; step++) {

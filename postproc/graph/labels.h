@@ -18,5 +18,10 @@ struct TickLabel {
 // The label of the tick at axis value v (axis units).
 TickLabel tick_label(const Axis &axis, const TickLabelFormat &format, double v);
 
-// The labels of an axis in drawing order: one per labelled tick, then the one at max.
+// The digits an axis's labels are drawn with: the format's own, or, where two neighbouring
+// labels would read the same, as many more as it takes to tell every pair apart (at most 15).
+int drawn_label_digits(const Axis &axis, const TickLabelFormat &format);
+
+// The labels of an axis in drawing order, with the drawn digits: one per labelled tick, then
+// the one at max.
 std::vector<TickLabel> tick_labels(const Axis &axis, const TickLabelFormat &format);

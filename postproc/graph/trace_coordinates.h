@@ -7,6 +7,7 @@
 
 #include "coordinates.h"
 #include "graph.h"
+#include "segment_clip.h"
 
 class AxisToLogical {
  public:
@@ -30,24 +31,29 @@ class AxisToLogical {
   // The value at an unrounded coordinate of a linear axis: the inverse, up to rounding.
   double value_at(double coordinate) const { return ((coordinate - origin_) / factor_ + min_) * scale_; }
 
-  int operator()(double value) const {
+  int operator()(double value) const { return logical_coordinate(unrounded(value)); }
+
+  // The coordinate before rounding, fit for clipping: a value that is not a number stands at
+  // 0, where it is drawn, and one beyond +-1e300 (infinities) at +-1e300, far enough out for
+  // any segment towards it to point its way, near enough for differences to stay finite.
+  double exact(double value) const {
+    double x = unrounded(value);
+    if (x != x) return 0;
+    return x > kFar ? kFar : x < -kFar ? -kFar : x;
+  }
+
+ private:
+  static constexpr double kFar = 1e300;
+
+  double unrounded(double value) const {
     if (logarithmic_) {
       if (!(value > 0)) return 0;
       value = std::log(value) / log_base_;
     }
     // v / 1 is v exactly, so the division is skipped only where it changes nothing.
-    double x = ((unscaled_ ? value : value / scale_) - min_) * factor_ + origin_;
-    if (x != x) return 0;   // not a number
-    if (x >= kCoordinateLimit) return kCoordinateLimit;
-    if (x <= -kCoordinateLimit) return -kCoordinateLimit;
-    // Within the limits truncation is the int conversion; halves go away from zero. Written
-    // without branches: the fraction of noisy data is a coin toss for a predictor.
-    int t = static_cast<int>(x);
-    double f = x - t;
-    return t + static_cast<int>(f >= 0.5) - static_cast<int>(f <= -0.5);
+    return ((unscaled_ ? value : value / scale_) - min_) * factor_ + origin_;
   }
 
- private:
   double scale_, min_, factor_, origin_;
   bool logarithmic_;
   double log_base_;

@@ -374,6 +374,25 @@ TEST(CliRenderGraph, ASavedGraphDrawsItsFormatsOverItsOwnAndAnotherResultFile) {
   EXPECT_GT(count_pixels(png).not_white, 2000);
 }
 
+// Labels that would read the same in the axis's one digit are drawn with the digits they
+// need: a narrow range from the data, and a saved range as narrow as a zoom leaves it.
+TEST(CliRender, NeighbouringLabelsNeverReadTheSame) {
+  std::string svg = scratch("narrow.svg");
+  render(sample("amplifier-transient.out") + " \"1+'time'*0.84\"", svg);
+  Texts texts = svg_texts(svg);
+  ASSERT_EQ(texts.size(), 15u);
+  EXPECT_EQ(Texts(texts.begin() + 7, texts.end()),
+            (Texts{"1.000", "1.001", "1.002", "1.003", "1.004", "1.005", "Y Axis Title  [ ]",
+                   "1+'time'*0.84"}));
+
+  std::string own = write_ramp("ramp_narrow.out", 1.0);
+  std::string zoomed = write_text("ramp_zoomed.upg", ramp_graph(own.substr(own.find_last_of('/') + 1),
+                                                                "Min=0.0005\r\nMax=0.00055\r\nIncr=0.00001\r\n"));
+  render(zoomed, svg);
+  EXPECT_EQ(svg_texts(svg), concat(kXLabels, {"0.50m", "0.51m", "0.52m", "0.53m", "0.54m", "0.55m",
+                                              "Out  [V]", "note", "'v(out)'"}));
+}
+
 TEST(CliRenderGraph, LoadMessagesGoToStderrWithStatusTwo) {
   std::string data = write_ramp("ramp_msg.out", 1.0);
   std::string out = scratch("messages.svg");

@@ -51,32 +51,45 @@ class SpanTest : public GraphTest {
   }
 };
 
-TEST_F(SpanTest, StatisticsOfThePointsBetweenTheCursors) {
+struct CursorSpanRow {
+  const char *name;
+  double x1, x2;
+  int drawn;   // drawn point count
+  double minimum, maximum, mean, rms;
+};
+
+// Points at uneven steps: x 0, 1, 2, 4, 8 with y 1, -2, 3, 4, -1.
+const CursorSpanRow kCursorSpans[] = {
+    // The trapezoids: -0.5, 0.5, 7, 6 over 8; of y squared 2.5, 6.5, 25, 34.
+    {"the whole trace, time-weighted", 0, 8, 5, -2, 4, 13.0 / 8, std::sqrt(68.0 / 8)},
+    {"cursor 2 left of cursor 1", 8, 0, 5, -2, 4, 13.0 / 8, std::sqrt(68.0 / 8)},
+    // y at 1.5 is 0.5 and at 3 is 3.5.
+    {"cursors between points", 1.5, 3, 5, 0.5, 3.5, (0.5 * (0.5 + 3) / 2 + (3 + 3.5) / 2) / 1.5,
+     std::sqrt((0.5 * (0.25 + 9) / 2 + (9 + 12.25) / 2) / 1.5)},
+    {"both cursors in one step", 4.5, 5.5, 5, 2.125, 3.375, 2.75,
+     std::sqrt((3.375 * 3.375 + 2.125 * 2.125) / 2)},
+    {"no width: the value there", 6, 6, 5, 1.5, 1.5, 1.5, 1.5},
+    {"only the drawn points count", 0, 8, 4, -2, 4, 7.0 / 4, std::sqrt(34.0 / 4)},
+};
+
+TEST_F(SpanTest, TimeWeightedBetweenTheCursors) {
   make_graph();
-  Trace *t = add({0, 1, 2, 3, 4}, {1, -2, 3, 4, -1}, "a");
-  for (auto ends : {std::make_pair(1.0, 3.0), std::make_pair(3.0, 1.0)}) {
-    SpanStatistics s = span_statistics(*t, ends.first, ends.second);
-    EXPECT_EQ(s.count, 3);
-    EXPECT_EQ(s.minimum, -2);
-    EXPECT_EQ(s.maximum, 4);
-    EXPECT_DOUBLE_EQ(s.mean, 5.0 / 3);
-    EXPECT_DOUBLE_EQ(s.rms, std::sqrt(29.0 / 3));
-    EXPECT_EQ(s.peak_to_peak, 6);
+  Trace *t = add({0, 1, 2, 4, 8}, {1, -2, 3, 4, -1}, "a");
+  for (const CursorSpanRow &row : kCursorSpans) {
+    t->drawn_point_count = row.drawn;
+    SpanStatistics s = span_statistics(*t, row.x1, row.x2);
+    EXPECT_GT(s.count, 0) << row.name;
+    EXPECT_DOUBLE_EQ(s.minimum, row.minimum) << row.name;
+    EXPECT_DOUBLE_EQ(s.maximum, row.maximum) << row.name;
+    EXPECT_DOUBLE_EQ(s.mean, row.mean) << row.name;
+    EXPECT_DOUBLE_EQ(s.rms, row.rms) << row.name;
+    EXPECT_DOUBLE_EQ(s.peak_to_peak, row.maximum - row.minimum) << row.name;
   }
-  SpanStatistics none = span_statistics(*t, 1.2, 1.8);
+  t->drawn_point_count = 5;
+  SpanStatistics none = span_statistics(*t, 9, 12);
   EXPECT_EQ(none.count, 0);
   EXPECT_EQ(none.minimum, 0);
   EXPECT_EQ(none.rms, 0);
-  SpanStatistics one = span_statistics(*t, 2, 2);
-  EXPECT_EQ(one.count, 1);
-  EXPECT_EQ(one.mean, 3);
-  EXPECT_EQ(one.peak_to_peak, 0);
-  // Only the drawn points count.
-  t->drawn_point_count = 3;
-  SpanStatistics drawn = span_statistics(*t, 0, 4);
-  EXPECT_EQ(drawn.count, 3);
-  EXPECT_EQ(drawn.maximum, 3);
-  EXPECT_DOUBLE_EQ(drawn.mean, 2.0 / 3);
 }
 
 TEST_F(SpanTest, NearestTraceAtTheCursorsX) {

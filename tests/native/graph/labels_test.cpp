@@ -112,6 +112,66 @@ TEST(TickLabels, FromDataRanges) {
   destroy_graph_resources();
 }
 
+struct DrawnDigitsRow {
+  const char *name;
+  double min, max, increment, scale;
+  int base, notation, digits;
+  int drawn_digits;
+  std::vector<std::string> texts;
+};
+
+// Neighbouring labels that would read the same take more digits; the format keeps its own.
+const DrawnDigitsRow kDrawnDigits[] = {
+    {"a narrow range", 1, 1.005, 0.001, 1, 1, 1, 1, 3, {"1.000", "1.001", "1.002", "1.003", "1.004", "1.005"}},
+    {"zoomed in on milli", 0.5, 0.55, 0.01, 1e-3, 1, 1, 1, 2,
+     {"0.50m", "0.51m", "0.52m", "0.53m", "0.54m", "0.55m"}},
+    {"decimal", 0.5, 0.55, 0.01, 1e-3, 1, 2, 3, 5, {"0.00050", "0.00051", "0.00052", "0.00053", "0.00054", "0.00055"}},
+    {"scientific", 1, 1.004, 0.002, 1, 1, 4, 1, 3, {"1.000E+000", "1.002E+000", "1.004E+000"}},
+    // 0.96 and 1.04 read 1 and 1, then 1.0 and 1.0.
+    {"one more digit is not always enough", 0.96, 1.04, 0.08, 1, 1, 2, 0, 2, {"0.96", "1.04"}},
+    {"halves in whole numbers", 0, 2, 0.5, 1, 1, 2, 0, 1, {"0.0", "0.5", "1.0", "1.5", "2.0"}},
+    {"distinct labels keep their digits", 0, 1, 0.5, 1, 1, 1, 2, 2, {"0.00", "0.50", "1.00"}},
+    {"digits beyond the need stay", 0, 1, 0.5, 1, 1, 2, 18, 18,
+     {"0.000000000000000000", "0.500000000000000000", "1.000000000000000000"}},
+    // Two units of the last place apart: no count up to 15 tells them apart, so none is added.
+    {"at most 15", 1, 1 + 4.5e-16, 2.2205e-16, 1, 1, 1, 1, 1, {"1.0", "1.0", "1.0"}},
+    {"logarithmic axes have no digits", -1, 1, 1, 1, 10, 1, 1, 1, {"10", "10", "10"}},
+};
+
+TEST(TickLabels, DrawnDigitsTellNeighboursApart) {
+  for (const DrawnDigitsRow &row : kDrawnDigits) {
+    Axis a{};
+    a.min = row.min;
+    a.max = row.max;
+    a.increment = row.increment;
+    a.scale = row.scale;
+    a.base = row.base;
+    TickLabelFormat f{};
+    f.notation = row.notation;
+    f.digits = row.digits;
+    EXPECT_EQ(drawn_label_digits(a, f), row.drawn_digits) << row.name;
+    std::vector<std::string> texts;
+    for (const TickLabel &l : tick_labels(a, f)) texts.push_back(l.text);
+    EXPECT_EQ(texts, row.texts) << row.name;
+  }
+}
+
+// A range scaled from the data 1.0 ... 1.0042 in the shipped one digit.
+TEST(TickLabels, ANarrowDataRange) {
+  create_graph_resources({0, 0, 0}, nullptr);
+  Axis a{};
+  a.base = 1;
+  a.scale = 1;
+  set_axis_range(a, 1.0, 1.0042, 0, true);
+  TickLabelFormat f{};
+  f.notation = kNotationScaleFactors;
+  f.digits = 1;
+  std::vector<std::string> texts;
+  for (const TickLabel &l : tick_labels(a, f)) texts.push_back(l.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"1.000", "1.001", "1.002", "1.003", "1.004", "1.005"}));
+  destroy_graph_resources();
+}
+
 struct SnapRow {
   const char *name;
   double v, increment;
@@ -264,6 +324,8 @@ const BandRow kBands[] = {
     {"log positive exponents", 1, 3, 1, 10, false, 30},       // "10" + "1"
     {"max equal to min", 2, 2, 1, 1, true, 60},
     {"max below min", 3, 2, 1, 1, false, 0},
+    // "1.0" six times: drawn, and measured, as "1.000" ... "1.004".
+    {"labels with the digits they are drawn with", 1, 1.005, 0.001, 1, true, 50 + 60},
 };
 
 TEST_F(BandTest, YBandWidthTable) {
@@ -298,6 +360,16 @@ TEST_F(BandTest, MeasuredLabelSizesKeptPerTick) {
   EXPECT_EQ(h.label_sizes[99].width, 50);     // "199.0" overwrote "99.0"
   EXPECT_EQ(h.label_sizes[100].width, 50);    // "200.0"
   EXPECT_EQ(h.exponent_sizes[100].width, 0);
+
+  // Sizes are those of the drawn texts: "0.50m" ... "0.55m".
+  x.min = 0.5;
+  x.max = 0.55;
+  x.increment = 0.01;
+  x.scale = 1e-3;
+  measure_tick_labels(*graph, 0, fake_measure);
+  ASSERT_EQ(h.label_count, 6);
+  EXPECT_EQ(h.label_sizes[0].width, 50);
+  EXPECT_EQ(h.label_sizes[5].width, 50);
 }
 
 }  // namespace

@@ -382,6 +382,25 @@ TEST_F(PaintTest, LogarithmicLabelsAndTheYTitleBesideTwiceTheWidestBase) {
   expect_point(r[text_index(r, "Y Axis Title  [V]")], DrawOp::kTextOut, {67, 2238}, "y title");
 }
 
+// A y axis of 1.0 ... 1.005 by 0.001 in the axis's one digit would read "1.0" six times: it
+// is drawn with three, the band left of the plot is as wide as those texts, and the axis keeps
+// its digit for the graph file and the dialogs.
+TEST_F(PaintTest, NeighbouringLabelsThatWouldReadTheSameGetTheDigitsTheyNeed) {
+  make_fixed_graph();
+  Axis &y = graph->axes[1];
+  y.min = 1, y.max = 1.005, y.increment = 0.001;
+  paint();
+  const std::vector<DrawRecord> &r = canvas.records();
+  int x_title = text_index(r, "Time  [s]");
+  int y_title = text_index(r, "Y Axis Title  [V]");
+  ASSERT_GT(y_title, x_title);
+  EXPECT_EQ(texts(std::vector<DrawRecord>(r.begin() + x_title + 1, r.begin() + y_title)),
+            (std::vector<std::string>{"1.000", "1.001", "1.002", "1.003", "1.004", "1.005"}));
+  EXPECT_EQ(graph->label_format[1].digits, 1);
+  // 2c + "1.000" (504) + the title's 187.
+  EXPECT_EQ(graph->plot.left, 336 + 504 + 187);
+}
+
 // A full tick list keeps the walk's last tick in its last slot, with that tick's label.
 TEST_F(PaintTest, MoreTicksThanTheListHolds) {
   make_fixed_graph();

@@ -12,6 +12,7 @@
 #include "graph/layout.h"
 #include "graph/resources.h"
 #include "graph/scaling.h"
+#include "graph/segment_clip.h"
 #include "graph/trace_drawing.h"
 #include "graph/trace_reduction.h"
 
@@ -141,20 +142,67 @@ TEST_F(TraceValuesTest, OnlyLinearAxesWithALengthCompareValues) {
   EXPECT_FALSE(AxisToLogical(*graph, 0).monotone());
 }
 
-// What drawing every point and reducing each sweep point by point keeps.
+// A linear axis's coordinate before rounding, as clipping takes it: not a number at 0, far
+// values at +-1e300.
+double exact_coordinate(const Graph &graph, int axis, double v) {
+  double c = (v / graph.axes[axis].scale - graph.axes[axis].min) * graph.geometry[axis].factor +
+             graph.geometry[axis].origin;
+  if (c != c) return 0;
+  return std::max(-1e300, std::min(1e300, c));
+}
+
+// A line of the drawing: where it came back within the coordinate limits, the trace's
+// points, where it left them.
+struct ExpectedLine {
+  bool entered = false, left = false;
+  LogicalPoint entry{}, exit{};
+  std::vector<LogicalPoint> points;
+  size_t size() const { return points.size() + entered + left; }
+};
+
+// What drawing every point, cut at the coordinate limits, and reducing the trace's points of
+// each line point by point keeps; the cut ends stay.
 std::vector<std::vector<LogicalPoint>> expected_sweeps(const Graph &graph, const Trace &trace, bool detect,
                                                        const DeviceTransform &device) {
   int count = std::min(trace.point_count, trace.drawn_point_count);
   int d = count > 1 && trace.x_values[1] < trace.x_values[0] ? -1 : 1;
-  std::vector<std::vector<LogicalPoint>> sweeps(1);
+  std::vector<ExpectedLine> lines(1);
+  LogicalPoint previous{};
+  ExactPoint previous_exact{};
   for (int i = 0; i < count; i++) {
     LogicalPoint p{value_to_logical(&graph, 0, trace.x_values[i]), value_to_logical(&graph, 1, trace.y_values[i])};
-    if (i > 0 && detect && d * p.x < d * sweeps.back().back().x) sweeps.emplace_back();
-    sweeps.back().push_back(p);
+    ExactPoint e{exact_coordinate(graph, 0, trace.x_values[i]), exact_coordinate(graph, 1, trace.y_values[i])};
+    bool inside = within_coordinate_limits(e), was_inside = within_coordinate_limits(previous_exact);
+    bool breaks = i > 0 && detect && d * p.x < d * previous.x;
+    if (breaks) lines.emplace_back();
+    ExactPoint from = previous_exact, to = e;
+    if (i > 0 && !breaks && !(inside && was_inside) && clip_to_coordinate_limits(from, to)) {
+      if (was_inside) {
+        lines.back().left = true;
+        lines.back().exit = logical_point(to);
+        lines.emplace_back();
+      } else if (inside) {
+        lines.back().entered = true;
+        lines.back().entry = logical_point(from);
+      } else {
+        lines.back().points = {logical_point(from), logical_point(to)};
+        lines.emplace_back();
+      }
+    }
+    if (inside) lines.back().points.push_back(p);
+    previous = p;
+    previous_exact = e;
   }
   std::vector<std::vector<LogicalPoint>> drawn;
-  for (const std::vector<LogicalPoint> &sweep : sweeps)
-    if (sweep.size() >= 2) drawn.push_back(reduce_to_pixel_columns(sweep.data(), sweep.size(), device));
+  for (const ExpectedLine &line : lines) {
+    if (line.size() < 2) continue;
+    std::vector<LogicalPoint> kept;
+    if (line.entered) kept.push_back(line.entry);
+    std::vector<LogicalPoint> reduced = reduce_to_pixel_columns(line.points.data(), line.points.size(), device);
+    kept.insert(kept.end(), reduced.begin(), reduced.end());
+    if (line.left) kept.push_back(line.exit);
+    drawn.push_back(kept);
+  }
   return drawn;
 }
 
