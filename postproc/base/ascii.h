@@ -3,6 +3,7 @@
 // bytes above 127 (Windows-1252 letters) have no case here.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 inline bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
@@ -17,3 +18,7 @@ bool equal_ignoring_case(std::string_view a, std::string_view b);
 // Whether the NUL-terminated `text` begins with `prefix`, ignoring the case of ASCII letters;
 // reads no further than the end of `text`.
 bool starts_with_ignoring_case(const char *text, std::string_view prefix);
+
+// The text as a decimal integer: optional blanks, an optional sign, the leading digits;
+// anything else counts as 0, and values beyond the int range stop at its ends.
+int read_decimal(const std::string &text);

@@ -9,14 +9,13 @@
 #include "../base/cformat.h"
 #include "../expr/number.h"
 #include "../graph/axis.h"
+#include "../graph/axis_range_check.h"
 #include "../graph/scaling.h"
 #include "../resources/format_dialog_ids.h"
 #include "../resources/resource_ids.h"
 #include "entry_numbers.h"
 
 namespace {
-
-const double kShortestRelativeLength = 1e-12;
 
 int grid_style(int style) { return style == 0 || style == 2 ? style : 5; }
 
@@ -100,27 +99,7 @@ AxisCheck check_axis_form(const AxisForm &f) {
     v[i] = entry_value(f.entry[i]);
     if (!std::isfinite(v[i])) return {0, i};
   }
-  double &min = v[kEntryMinimum], &max = v[kEntryMaximum], &increment = v[kEntryIncrement];
-  bool linear = !f.logarithmic;
-  if (linear && !f.automatic[kEntryMinimum] && !f.automatic[kEntryMaximum]) {
-    double reference = std::fabs(min == 0 ? max : min);
-    if (std::fabs(max - min) / reference < kShortestRelativeLength) return {IDS_AXIS_TOO_SHORT, -1};
-  }
-  if (linear) {
-    // What the automatic entries will become, so that the checks below see the real range.
-    Axis computed{};
-    computed.base = 1;
-    set_axis_range(computed, min, max, increment, true);
-    if (f.automatic[kEntryMinimum]) min = computed.min * computed.scale;
-    if (f.automatic[kEntryMaximum]) max = computed.max * computed.scale;
-    if (f.automatic[kEntryIncrement]) increment = computed.increment * computed.scale;
-  }
-  if (max <= min) return {IDS_MAX_NOT_ABOVE_MIN, -1};
-  if (linear && !f.automatic[kEntryIncrement]) {
-    if (increment <= 0) return {IDS_INCREMENT_NOT_POSITIVE, -1};
-    if (max - min < increment) return {IDS_INCREMENT_EXCEEDS_RANGE, -1};
-  }
-  return {0, -1};
+  return {check_axis_range(f.logarithmic, f.automatic, v), -1};
 }
 
 void apply_axis_form(Graph *graph, int axis, const AxisDialog &d) {

@@ -5,10 +5,16 @@
 
 #include <string>
 
+#include "../graph/axis.h"
 #include "../graph/graph.h"
 
 // The three range entries, in the order of the axis's automatic flags.
-enum AxisEntry { kEntryMinimum = 0, kEntryMaximum = 1, kEntryIncrement = 2, kAxisEntryCount = 3 };
+enum AxisEntry {
+  kEntryMinimum = kAutomaticMin,
+  kEntryMaximum = kAutomaticMax,
+  kEntryIncrement = kAutomaticIncrement,
+  kAxisEntryCount = 3
+};
 
 struct AxisForm {
   bool logarithmic;

@@ -1,26 +1,11 @@
-// Whole numbers of the format dialogs. An edit holds whatever the user typed, so reading never
-// fails: like the C library's atoi, but saturating instead of overflowing.
+// Whole numbers of the format dialogs: the arrows beside them and the messages that refuse
+// them. An edit holds whatever the user typed; read_decimal (base/ascii.h) reads it.
 #include "entry_numbers.h"
 
 #include <climits>
 
 #include "../base/ascii.h"
 #include "../resources/resource_ids.h"
-
-int read_decimal(const std::string &text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) i++;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && is_ascii_digit(text[i]); i++) {
-    value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) value = INT_MAX;
-  return static_cast<int>(value);
-}
 
 int step_digits(int digits, bool up) {
   if (up) return digits < kMaxLabelDigits ? digits + 1 : digits;

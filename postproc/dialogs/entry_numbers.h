@@ -4,12 +4,10 @@
 
 #include <string>
 
-// The text as a decimal integer: optional blanks, an optional sign, the leading digits;
-// anything else counts as 0, and values beyond the int range stop at its ends.
-int read_decimal(const std::string &text);
+#include "../base/ascii.h"
+#include "../graph/labels.h"
 
-// Label digits: the arrows step by one and stop at 0 and 20.
-const int kMaxLabelDigits = 20;
+// Label digits: the arrows step by one and stop at 0 and kMaxLabelDigits.
 int step_digits(int digits, bool up);
 // Symbol period, symbol size and minor tics: up adds one, down takes one off only from 2,
 // so the arrows never bring a count below 1.

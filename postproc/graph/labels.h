@@ -7,6 +7,9 @@
 
 #include "graph.h"
 
+// The digits a tick label may have, as the format dialogs and the graph file allow them.
+const int kMaxLabelDigits = 20;
+
 // The suffix that stands for an axis scale of 10^k: "K", "m", "e-18", ... ("" for 1).
 std::string scale_prefix(double scale);
 

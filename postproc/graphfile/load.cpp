@@ -14,10 +14,10 @@
 #include "../base/cformat.h"
 #include "../base/messages.h"
 #include "../data/plot_model.h"
-#include "../dialogs/axis_form.h"
-#include "../dialogs/entry_numbers.h"
 #include "../expr/expression.h"
 #include "../graph/axis.h"
+#include "../graph/axis_range_check.h"
+#include "../graph/labels.h"
 #include "../graph/properties.h"
 #include "../graph/scaling.h"
 #include "../resources/resource_ids.h"
@@ -141,37 +141,39 @@ void load_trace(const ProfileFunctions &file, int number, GraphFileHooks &hooks,
   apply_trace_keys(file, s, hooks, trace);
 }
 
-// The manual values of an axis, checked as the Format Axis dialog checks what is typed into
-// it: a range it would refuse is told with its message and the axis stays automatic.
+// The manual values of an axis, checked by the rule of the Format Axis dialog, the others
+// being the axis's own: a range it would refuse is told with its message and the axis stays
+// automatic.
 void load_range(GraphFileHooks &hooks, Graph *graph, int axis, const bool manual[3], const double values[3]) {
-  AxisDialog dialog = open_axis_dialog(graph, axis);
-  for (int i = 0; i < kAxisEntryCount; i++) {
-    if (!manual[i]) continue;
-    dialog.form.automatic[i] = false;
-    dialog.form.entry[i] = c_format("%.17G", values[i]);
+  DisplayRange shown = display_range(graph, axis);
+  const double current[3] = {shown.min, shown.max, shown.increment};
+  bool logarithmic = axis_base(graph, axis) != 1;
+  bool automatic[3];
+  double checked[3];
+  for (int i = 0; i < 3; i++) {
+    automatic[i] = !manual[i] && automatic_flag(graph, axis, i);
+    checked[i] = manual[i] ? values[i] : current[i];
   }
-  AxisCheck check = check_axis_form(dialog.form);
+  int message = check_axis_range(logarithmic, automatic, checked);
   // A logarithmic axis rounds a manual end to a whole exponent, which can meet the other end;
   // the program shows such an axis, so its file must bring it back.
-  DisplayRange shown = display_range(graph, axis);
-  double min = manual[kEntryMinimum] ? values[kEntryMinimum] : shown.min;
-  double max = manual[kEntryMaximum] ? values[kEntryMaximum] : shown.max;
-  if (check.message == IDS_MAX_NOT_ABOVE_MIN && axis_base(graph, axis) != 1 && min == max) check.message = 0;
-  if (check.message) {
-    show_message(hooks.owner, kMbIconExclamation, check.message);
+  double min = checked[kAutomaticMin], max = checked[kAutomaticMax];
+  if (message == IDS_MAX_NOT_ABOVE_MIN && logarithmic && min == max) message = 0;
+  if (message) {
+    show_message(hooks.owner, kMbIconExclamation, message);
     return;
   }
-  for (int i = 0; i < kAxisEntryCount; i++) set_automatic_flag(graph, axis, i, !manual[i]);
+  for (int i = 0; i < 3; i++) set_automatic_flag(graph, axis, i, !manual[i]);
   if (!set_manual_range(graph, axis, values[0], values[1], values[2]))
-    for (int i = 0; i < kAxisEntryCount; i++) set_automatic_flag(graph, axis, i, true);
+    for (int i = 0; i < 3; i++) set_automatic_flag(graph, axis, i, true);
 }
 
 void load_axis(const ProfileFunctions &file, int axis, GraphFileHooks &hooks, Graph *graph) {
   const char *s = kAxisSections[axis];
-  double values[kAxisEntryCount] = {0, 0, 0};
-  const char *keys[kAxisEntryCount] = {"Min", "Max", "Incr"};
-  bool manual[kAxisEntryCount];
-  for (int i = 0; i < kAxisEntryCount; i++) manual[i] = read_real(file, s, keys[i], values[i]);
+  double values[3] = {0, 0, 0};
+  const char *keys[3] = {"Min", "Max", "Incr"};   // in the order of the automatic flags
+  bool manual[3];
+  for (int i = 0; i < 3; i++) manual[i] = read_real(file, s, keys[i], values[i]);
   int base = read_number(file, s, "Base", 1);
   if (base == 8 || base == 10) set_axis_base(graph, axis, base);
   if (manual[0] || manual[1] || manual[2]) load_range(hooks, graph, axis, manual, values);

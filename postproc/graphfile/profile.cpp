@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "../base/cformat.h"
-#include "../dialogs/entry_numbers.h"
+#include "../base/ascii.h"
 
 namespace {
 
