@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "graph/canvas.h"
+#include "canvas/canvas.h"
 #include "graph/scaling.h"
 #include "noisy_sweep.h"
 #include "shell/graph_preferences.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "graph/canvas.h"
+#include "canvas/canvas.h"
 #include "graph/layout.h"
 #include "graph/resources.h"
 #include "graph/trace_drawing.h"

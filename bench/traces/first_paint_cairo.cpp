@@ -3,7 +3,7 @@
 #include "first_paint.h"
 #include "graph/layout.h"
 #include "graph/paint.h"
-#include "graph/render/cairo_canvas.h"
+#include "canvas/cairo_canvas.h"
 
 double first_paint_ms(Graph *graph, int width, int height) {
   CairoSurface image = create_white_image(width, height);

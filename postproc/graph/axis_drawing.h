@@ -1,7 +1,7 @@
 // The axes with their ticks, labels, minor tics and titles; the grid; the frame.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 
 // One axis (0 x, 1 y): labelled ticks with their labels, the tick and label at the axis end,

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "round.h"
+#include "../canvas/round.h"
 
 int value_to_logical(const Graph *graph, int axis, double value) {
   if (!graph || (axis != 0 && axis != 1)) return 0;

@@ -9,7 +9,7 @@
 #include <new>
 
 #include "resources.h"
-#include "round.h"
+#include "../canvas/round.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 
 #include "../base/logical_font.h"
 #include "../base/ui.h"
+#include "../canvas/geometry.h"
 #include "text_block.h"
 
 struct Expression;
@@ -26,14 +27,6 @@ enum ViewMode { kWindowView = 0, kPageView = 1 };
 const int kViewCommandBase = 14005;   // the window keeps its view as 14005 + view mode
 
 enum Notation { kNotationScaleFactors = 1, kNotationDecimal = 2, kNotationScientific = 4 };
-
-struct LogicalRect {
-  int left, top, right, bottom;
-};
-
-struct TextSize {
-  int width, height;
-};
 
 struct Axis {
   double min, max, increment;   // axis units: real value / scale; exponents on a log axis

@@ -4,7 +4,7 @@
 // put them.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 #include "layout.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "labels.h"
-#include "round.h"
+#include "../canvas/round.h"
 #include "ticks.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "coordinates.h"
 #include "legend_label.h"
 #include "resources.h"
-#include "round.h"
+#include "../canvas/round.h"
 #include "ticks.h"
 
 namespace {

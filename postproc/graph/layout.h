@@ -2,7 +2,7 @@
 // bands, axis geometry with ticks and label sizes, and the legend labels' sizes and places.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 #include "label_layout.h"
 

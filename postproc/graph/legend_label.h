@@ -2,7 +2,7 @@
 // graph's logical units at the label's own position.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 #include "resources.h"
 

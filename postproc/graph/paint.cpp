@@ -4,7 +4,7 @@
 #include "axis_drawing.h"
 #include "legend_label.h"
 #include "resources.h"
-#include "round.h"
+#include "../canvas/round.h"
 #include "text_block.h"
 #include "trace_drawing.h"
 

@@ -3,7 +3,7 @@
 // and are drawn here into copies and on printed pages.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 #include "layout.h"
 

@@ -4,11 +4,9 @@
 
 #include <cstdint>
 
-struct Expression;
+#include "../canvas/geometry.h"
 
-struct Colour {
-  uint8_t red, green, blue;
-};
+struct Expression;
 
 const int kIncrementCount = 18;
 const int kColourCount = 13;         // the last one, the window colour, is never assigned

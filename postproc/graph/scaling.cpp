@@ -12,7 +12,7 @@
 #include "../base/messages.h"
 #include "../resources/resource_ids.h"
 #include "resources.h"
-#include "round.h"
+#include "../canvas/round.h"
 
 namespace {
 

@@ -2,9 +2,7 @@
 // with half-size r. The same shapes mark trace points and the sample in a legend label.
 #pragma once
 
-struct LogicalPoint {
-  int x, y;
-};
+#include "../canvas/geometry.h"
 
 enum SymbolShapeKind {
   kShapeEllipse,     // bounding box points[0] - points[1]

@@ -9,7 +9,7 @@
 #include <new>
 #include <utility>
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 
 namespace {

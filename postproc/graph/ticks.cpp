@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "coordinates.h"
-#include "round.h"
+#include "../canvas/round.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "coordinates.h"
-#include "round.h"
+#include "../canvas/round.h"
 #include "segment_clip.h"
 #include "trace_coordinates.h"
 #include "trace_reduction.h"

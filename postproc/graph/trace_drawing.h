@@ -1,7 +1,7 @@
 // The traces of a graph: lines in their style and weight, sweeps apart when asked, symbols.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 #include "resources.h"
 

@@ -12,7 +12,7 @@
 #include <limits>
 #include <utility>
 
-#include "round.h"
+#include "../canvas/round.h"
 
 bool ColumnReducer::add_at_new_x(size_t index, LogicalPoint point, std::vector<size_t> &kept) {
   int column = to_device(device_, {point.x, 0}).x;

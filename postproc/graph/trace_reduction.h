@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "trace_coordinates.h"
 
 // Reduces a sweep fed one point at a time, so that a long trace is never held twice: the

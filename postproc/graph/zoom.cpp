@@ -5,7 +5,7 @@
 
 #include "axis.h"
 #include "coordinates.h"
-#include "round.h"
+#include "../canvas/round.h"
 #include "scaling.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // zoom to a rubber band given in device pixels.
 #pragma once
 
-#include "canvas.h"
+#include "../canvas/canvas.h"
 #include "graph.h"
 
 // The six automatic flags and both axes' display ranges (real values).

@@ -3,7 +3,7 @@
 #include "print_layout.h"
 
 #include "../base/cformat.h"
-#include "../graph/round.h"
+#include "../canvas/round.h"
 
 namespace {
 

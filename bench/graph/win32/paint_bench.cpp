@@ -19,7 +19,7 @@
 #include "graph/resources.h"
 #include "graph/trace_coordinates.h"
 #include "graph/trace_drawing.h"
-#include "graph/win32/gdi_canvas.h"
+#include "canvas/win32/gdi_canvas.h"
 #include "sweep_graph.h"
 #include "win32/picture.h"
 #include "win32/window.h"

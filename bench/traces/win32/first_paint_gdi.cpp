@@ -5,7 +5,7 @@
 #include "first_paint.h"
 #include "graph/layout.h"
 #include "graph/paint.h"
-#include "graph/win32/gdi_canvas.h"
+#include "canvas/win32/gdi_canvas.h"
 
 double first_paint_ms(Graph *graph, int width, int height) {
   BITMAPINFO info{};

@@ -8,7 +8,7 @@
 
 #include "../../graph/resources.h"
 #include "../../graph/trace_symbols.h"
-#include "../../graph/win32/gdi_canvas.h"
+#include "../../canvas/win32/gdi_canvas.h"
 #include "../../resources/format_dialog_ids.h"
 #include "../legend_form.h"
 

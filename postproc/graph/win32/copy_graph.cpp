@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "gdi_canvas.h"
+#include "../../canvas/win32/gdi_canvas.h"
 
 namespace {
 

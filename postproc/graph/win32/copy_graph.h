@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "../canvas.h"
+#include "../../canvas/canvas.h"
 
 // Draws the picture; the canvas's window is already (0, 0) + (width, height), so the drawing
 // sets no mapping of its own (a metafile's viewport belongs to whoever plays it).

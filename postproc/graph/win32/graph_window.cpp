@@ -8,7 +8,7 @@
 #include "../resources.h"
 #include "copy_graph.h"
 #include "graph_interaction.h"
-#include "gdi_canvas.h"
+#include "../../canvas/win32/gdi_canvas.h"
 #include "legend_windows.h"
 #include "text_windows.h"
 

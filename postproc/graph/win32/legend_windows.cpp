@@ -6,7 +6,7 @@
 #include "../legend_label.h"
 #include "../layout.h"
 #include "../resources.h"
-#include "gdi_canvas.h"
+#include "../../canvas/win32/gdi_canvas.h"
 #include "graph_window.h"
 #include "overlay.h"
 #include "text_windows.h"

@@ -12,7 +12,7 @@
 #include "../drag.h"
 #include "../layout.h"
 #include "../text_block.h"
-#include "gdi_canvas.h"
+#include "../../canvas/win32/gdi_canvas.h"
 #include "graph_interaction.h"
 #include "graph_window.h"
 #include "legend_windows.h"

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "../canvas.h"
+#include "../../canvas/canvas.h"
 #include "../graph.h"
 
 // Gives the block its window, child of `graph_window`, on top of its siblings; none when the

@@ -17,7 +17,7 @@
 #include "../../base/win32/font_list_win32.h"
 #include "../../data/plot_model.h"
 #include "../../graph/paint.h"
-#include "../../graph/win32/gdi_canvas.h"
+#include "../../canvas/win32/gdi_canvas.h"
 #include "../../graph/win32/graph_window.h"
 #include "../../resources/dialog_ids.h"
 #include "../../resources/resource_ids.h"

@@ -17,7 +17,7 @@
 #include "expr/evaluate.h"
 #include "expr/expression.h"
 #include "graph/headless.h"
-#include "graph/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "graph/resources.h"
 #include "graphfile/ini/ini_store.h"
 #include "graphfile/load.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "graph/canvas.h"
+#include "canvas/canvas.h"
 
 namespace {
 

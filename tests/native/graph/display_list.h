@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "graph/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "graph_fixture.h"
 
 // The records of one kind, in order.

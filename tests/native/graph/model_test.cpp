@@ -5,7 +5,7 @@
 #include "graph/coordinates.h"
 #include "graph/properties.h"
 #include "graph/resources.h"
-#include "graph/round.h"
+#include "canvas/round.h"
 #include "graph/symbols.h"
 #include "graph/ticks.h"
 #include "graph_fixture.h"

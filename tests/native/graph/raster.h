@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "graph/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 
 using Pixels = std::set<std::pair<int, int>>;
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "graph/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 
 namespace {
 

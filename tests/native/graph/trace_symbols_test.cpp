@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "graph/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "graph/trace_symbols.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "graph/render/cairo_canvas.h"
+#include "canvas/cairo_canvas.h"
 #include "render_support.h"
 #include "test_picture.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "graph/render/cairo_canvas.h"
-#include "graph/render/svg_canvas.h"
+#include "canvas/cairo_canvas.h"
+#include "canvas/svg_canvas.h"
 #include "render_support.h"
 #include "test_picture.h"
 

@@ -6,7 +6,7 @@
 
 #include <cairo.h>
 
-#include "graph/canvas.h"
+#include "canvas/canvas.h"
 
 const int kPictureSize = 100;   // device pixels, square
 void draw_test_picture(Canvas &canvas);

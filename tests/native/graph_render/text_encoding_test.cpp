@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "graph/render/text_encoding.h"
+#include "canvas/text_encoding.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "graph/axis.h"
 #include "graph/headless.h"
 #include "graph/properties.h"
-#include "graph/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "graph/scaling.h"
 #include "graph/text_block.h"
 #include "graphfile/save.h"

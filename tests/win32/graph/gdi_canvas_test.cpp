@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "dib.h"
-#include "graph/win32/gdi_canvas.h"
+#include "canvas/win32/gdi_canvas.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "base/win32/child_words.h"
 #include "dib.h"
 #include "screen_image.h"
-#include "graph/canvas.h"
+#include "canvas/canvas.h"
 #include "graph/coordinates.h"
 #include "graph/layout.h"
 #include "graph/scaling.h"

@@ -13,9 +13,8 @@
 #include <cstddef>
 #include <string>
 
-#include "graph.h"
-#include "resources.h"
-#include "symbols.h"
+#include "../base/logical_font.h"
+#include "geometry.h"
 
 // Pen styles, numbered as trace line styles and grid styles are (5 draws nothing).
 enum PenStyle { kPenSolid = 0, kPenDash = 1, kPenDot = 2, kPenDashDot = 3, kPenDashDotDot = 4, kPenNull = 5 };
@@ -40,26 +39,6 @@ enum TextAlign : unsigned {
 
 // Binary raster operations (the cursors draw with kRopXorPen so that a second draw erases).
 enum RasterOp { kRopCopyPen = 13, kRopXorPen = 7, kRopNot = 6 };
-
-// The isotropic mapping of a logical window onto the device viewport: the window extent is
-// scaled by the same factor in both directions so that the whole window fits the viewport.
-struct Mapping {
-  LogicalPoint window_origin;
-  TextSize window_extent;
-  LogicalPoint viewport_origin;
-  TextSize viewport_extent;
-};
-
-// Where a logical point lands on the device under an isotropic mapping. Like the platform,
-// the axis with the larger ratio is shrunk to the other's scale (the picture is not centred);
-// a direction whose extents have opposite signs runs backwards.
-struct DeviceTransform {
-  double scale_x, scale_y;   // device units per logical unit, signed
-  double offset_x, offset_y; // device position of logical (0, 0)
-};
-DeviceTransform device_transform(const Mapping &mapping);
-// Rounded to the nearest device unit, halves away from zero.
-LogicalPoint to_device(const DeviceTransform &t, LogicalPoint logical);
 
 class Canvas {
  public:

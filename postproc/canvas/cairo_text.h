@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "../canvas.h"
+#include "canvas.h"
 
 struct CairoFont {
   std::string family;

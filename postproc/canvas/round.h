@@ -1,4 +1,4 @@
-// The rounding of all graph geometry.
+// The rounding of all drawing geometry.
 #pragma once
 
 // Rounds half away from zero (2.5 -> 3, -2.5 -> -3), computed from the truncated value so

@@ -1,5 +1,5 @@
 // The isotropic mapping shared by every canvas that is not the platform's own.
-#include "canvas.h"
+#include "geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../canvas.h"
+#include "canvas.h"
 #include "cairo_text.h"
 
 class SvgCanvas : public Canvas {

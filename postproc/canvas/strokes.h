@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "../canvas.h"
+#include "canvas.h"
 
 // Width 0 is one device pixel; otherwise the logical width scaled, at least one pixel.
 double device_pen_width(const Pen &pen, double scale);

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "strokes.h"
-#include "../../base/text.h"
+#include "../base/text.h"
 #include "text_encoding.h"
 
 namespace {
