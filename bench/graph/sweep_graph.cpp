@@ -6,11 +6,11 @@
 #include "canvas/canvas.h"
 #include "graph/scaling.h"
 #include "noisy_sweep.h"
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 
 Graph *sweep_graph(int count) {
-  GraphPreferences preferences = graph_preferences(default_settings());
+  GraphPreferences preferences = default_graph_preferences();
   double *x = new (std::nothrow) double[count];
   double *y = new (std::nothrow) double[count];
   Graph *graph = x && y ? create_graph(nullptr, "Time", "s", "V", 1, 1, preferences) : nullptr;

@@ -14,7 +14,7 @@
 #include "expr/expression_ptr.h"
 #include "first_paint.h"
 #include "graph/resources.h"
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "traces/new_plot.h"
 #include "traces/plot_graph.h"
@@ -75,7 +75,7 @@ int main(int argc, char **argv) {
   }
   printf("%d-bit new_plot_bench: %s, %d points x %d variables, loaded in %.0f ms\n",
          static_cast<int>(sizeof(void *) * 8), argv[1], point_count(), variable_count(), now_ms() - start);
-  GraphPreferences preferences = graph_preferences(default_settings());
+  GraphPreferences preferences = default_graph_preferences();
   std::vector<const char *> expressions(argv + 2, argv + argc);
   if (expressions.empty()) expressions = {"'v(1)'", "'v(1)'*'v(2)'", "db('v(3)')"};
   bool ok = true;

@@ -27,7 +27,7 @@
 #include "../graph/scaling.h"
 #include "../graphfile/ini/ini_store.h"
 #include "../graphfile/load.h"
-#include "../shell/graph_preferences.h"
+#include "../shell/settings.h"
 #include "../shell/settings.h"
 #include "../traces/new_plot.h"
 #include "../traces/plot_graph.h"
@@ -216,7 +216,7 @@ int build_graph(const RenderArguments &a, GraphPtr &graph) {
   std::vector<std::string> legends;
   for (const ExpressionPtr &e : expressions) legends.push_back(expression_text(e.get()));
 
-  GraphPreferences preferences = graph_preferences(settings());
+  GraphPreferences preferences = settings().graph;
   graph.reset(create_plot_graph(nullptr, 1, 1, preferences));
   if (!graph) {
     fprintf(stderr, "ulmocli: out of memory\n");
@@ -259,7 +259,7 @@ int load_graph_file(const RenderArguments &a, GraphPtr &graph, bool &traces_left
   hooks.fonts = nullptr;   // cairo and the SVG viewer find a face for every name
   hooks.owner = nullptr;
   if (a.data) hooks.data_file = a.data;
-  LoadedGraph loaded = load_graph(store.functions(), a.path, hooks, graph_preferences(settings()));
+  LoadedGraph loaded = load_graph(store.functions(), a.path, hooks, settings().graph);
   if (!loaded.graph) return kCliLoadFailed;
   graph.reset(loaded.graph);
   return kCliOk;

@@ -70,6 +70,18 @@ LogicalFont font_with_face(const LogicalFont &font, const std::string &face) {
   return result;
 }
 
+GraphPreferences default_graph_preferences() {
+  GraphPreferences p;
+  p.x_title_face = p.y_title_face = "Times New Roman";
+  p.x_label_face = p.y_label_face = "Arial";
+  p.legend_face = p.text_face = "Times New Roman";
+  p.x_title_size = p.y_title_size = 20;
+  p.x_label_size = p.y_label_size = p.legend_size = p.text_size = 18;
+  p.graph_digits = 1;
+  p.tic_marks = 3;
+  return p;
+}
+
 Graph *create_graph(WindowHandle owner, const std::string &x_title, const std::string &x_unit,
                     const std::string &y_unit, int x_base, int y_base,
                     const GraphPreferences &preferences) {

@@ -9,6 +9,7 @@
 // (scaling switches it to linear instead).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "../base/logical_font.h"
@@ -137,13 +138,16 @@ struct Graph {
   TextBlock *text_blocks;               // the first, in the order made; owned
 };
 
-// The preferences a new graph and its traces take their fonts, digits and tics from.
+// The preferences a new graph and its traces take their fonts, digits and tics from; the
+// program's settings hold them, stored under their own names.
 struct GraphPreferences {
   std::string x_title_face, y_title_face, x_label_face, y_label_face, legend_face, text_face;
-  int x_title_size, y_title_size, x_label_size, y_label_size, legend_size, text_size;
-  int graph_digits;
-  int tic_marks;
+  int32_t x_title_size, y_title_size, x_label_size, y_label_size, legend_size, text_size;
+  int32_t graph_digits;
+  int32_t tic_marks;
 };
+// As the program ships them.
+GraphPreferences default_graph_preferences();
 
 // Sets the character height and the measures derived from it: margin measure
 // round_half_away(0.8 c), line-width factor max(c / 40, 1), and the margin (1 in window view,

@@ -8,23 +8,23 @@
 
 namespace {
 
-std::string Settings::*const kFaces[kPreferencesFontCount] = {
-    &Settings::x_title_face, &Settings::y_title_face, &Settings::x_label_face,
-    &Settings::y_label_face, &Settings::legend_face,  &Settings::text_face};
-int32_t Settings::*const kSizes[kPreferencesFontCount] = {
-    &Settings::x_title_size, &Settings::y_title_size, &Settings::x_label_size,
-    &Settings::y_label_size, &Settings::legend_size,  &Settings::text_size};
+std::string GraphPreferences::*const kFaces[kPreferencesFontCount] = {
+    &GraphPreferences::x_title_face, &GraphPreferences::y_title_face, &GraphPreferences::x_label_face,
+    &GraphPreferences::y_label_face, &GraphPreferences::legend_face,  &GraphPreferences::text_face};
+int32_t GraphPreferences::*const kSizes[kPreferencesFontCount] = {
+    &GraphPreferences::x_title_size, &GraphPreferences::y_title_size, &GraphPreferences::x_label_size,
+    &GraphPreferences::y_label_size, &GraphPreferences::legend_size,  &GraphPreferences::text_size};
 
 }  // namespace
 
 PreferencesForm preferences_form(const Settings &settings) {
   PreferencesForm form;
   for (int i = 0; i < kPreferencesFontCount; i++) {
-    form.face[i] = settings.*kFaces[i];
-    form.size[i] = point_size_text(point_size_entry(settings.*kSizes[i]));
+    form.face[i] = settings.graph.*kFaces[i];
+    form.size[i] = point_size_text(point_size_entry(settings.graph.*kSizes[i]));
   }
-  form.graph_digits = std::to_string(settings.graph_digits);
-  form.tic_marks = std::to_string(settings.tic_marks);
+  form.graph_digits = std::to_string(settings.graph.graph_digits);
+  form.tic_marks = std::to_string(settings.graph.tic_marks);
   form.cursor_digits = std::to_string(settings.cursor_digits);
   form.detect_multiple_traces = settings.detect_multiple_traces != 0;
   form.status_bar = settings.status_bar != 0;
@@ -72,11 +72,11 @@ PreferencesField store_preferences(const PreferencesForm &form, Settings &settin
   if (!parse_signed(form.cursor_digits, cursor_digits)) return kCursorDigitsField;
 
   for (int i = 0; i < kPreferencesFontCount; i++) {
-    if (!form.face[i].empty()) settings.*kFaces[i] = form.face[i].substr(0, kFaceNameWidth);
-    settings.*kSizes[i] = sizes[i];
+    if (!form.face[i].empty()) settings.graph.*kFaces[i] = form.face[i].substr(0, kFaceNameWidth);
+    settings.graph.*kSizes[i] = sizes[i];
   }
-  settings.graph_digits = graph_digits;
-  settings.tic_marks = tic_marks;
+  settings.graph.graph_digits = graph_digits;
+  settings.graph.tic_marks = tic_marks;
   settings.cursor_digits = cursor_digits;
   settings.cursor_number_format = form.decimal ? 0 : 1;
   settings.detect_multiple_traces = form.detect_multiple_traces;

@@ -12,37 +12,50 @@ Settings g_settings = default_settings();
 SettingsStore g_store = {};
 RecentFileMenu g_menu = {};
 
-// One text and one number column of the value table, in the record's order.
-struct TextField { const char *name; std::string Settings::*field; size_t width; };
-struct NumberField { const char *name; int32_t Settings::*field; };
+// One text and one number column of the value table, in the store's order. A field is the
+// graph preferences' (graph) or the record's own (own).
+struct TextField {
+  const char *name;
+  std::string GraphPreferences::*graph;
+  std::string Settings::*own;
+  size_t width;
+};
+struct NumberField {
+  const char *name;
+  int32_t GraphPreferences::*graph;
+  int32_t Settings::*own;
+};
 
 const TextField kTextFields[] = {
-  {"XTitleFaceName", &Settings::x_title_face, kFaceNameWidth},
-  {"YTitleFaceName", &Settings::y_title_face, kFaceNameWidth},
-  {"XLabelFaceName", &Settings::x_label_face, kFaceNameWidth},
-  {"YLabelFaceName", &Settings::y_label_face, kFaceNameWidth},
-  {"LegendFaceName", &Settings::legend_face, kFaceNameWidth},
-  {"TextFaceName", &Settings::text_face, kFaceNameWidth},
-  {"LastGraph", &Settings::last_graph, kPathWidth},
-  {"LastDataFile", &Settings::last_data_file, kPathWidth},
+  {"XTitleFaceName", &GraphPreferences::x_title_face, nullptr, kFaceNameWidth},
+  {"YTitleFaceName", &GraphPreferences::y_title_face, nullptr, kFaceNameWidth},
+  {"XLabelFaceName", &GraphPreferences::x_label_face, nullptr, kFaceNameWidth},
+  {"YLabelFaceName", &GraphPreferences::y_label_face, nullptr, kFaceNameWidth},
+  {"LegendFaceName", &GraphPreferences::legend_face, nullptr, kFaceNameWidth},
+  {"TextFaceName", &GraphPreferences::text_face, nullptr, kFaceNameWidth},
+  {"LastGraph", nullptr, &Settings::last_graph, kPathWidth},
+  {"LastDataFile", nullptr, &Settings::last_data_file, kPathWidth},
 };
 
 const NumberField kNumberFields[] = {
-  {"XTitlePointSize", &Settings::x_title_size},
-  {"YTitlePointSize", &Settings::y_title_size},
-  {"XLabelPointSize", &Settings::x_label_size},
-  {"YLabelPointSize", &Settings::y_label_size},
-  {"LegendPointSize", &Settings::legend_size},
-  {"TextPointSize", &Settings::text_size},
-  {"DetectMultipleTraces", &Settings::detect_multiple_traces},
-  {"DisplayWelcome", &Settings::display_welcome},
-  {"GraphDigits", &Settings::graph_digits},
-  {"TicMarks", &Settings::tic_marks},
-  {"CursorWndDigits", &Settings::cursor_digits},
-  {"CursorWndNumberFormat", &Settings::cursor_number_format},
-  {"StatusBar", &Settings::status_bar},
-  {"SaveSettings", &Settings::save_settings},
+  {"XTitlePointSize", &GraphPreferences::x_title_size, nullptr},
+  {"YTitlePointSize", &GraphPreferences::y_title_size, nullptr},
+  {"XLabelPointSize", &GraphPreferences::x_label_size, nullptr},
+  {"YLabelPointSize", &GraphPreferences::y_label_size, nullptr},
+  {"LegendPointSize", &GraphPreferences::legend_size, nullptr},
+  {"TextPointSize", &GraphPreferences::text_size, nullptr},
+  {"DetectMultipleTraces", nullptr, &Settings::detect_multiple_traces},
+  {"DisplayWelcome", nullptr, &Settings::display_welcome},
+  {"GraphDigits", &GraphPreferences::graph_digits, nullptr},
+  {"TicMarks", &GraphPreferences::tic_marks, nullptr},
+  {"CursorWndDigits", nullptr, &Settings::cursor_digits},
+  {"CursorWndNumberFormat", nullptr, &Settings::cursor_number_format},
+  {"StatusBar", nullptr, &Settings::status_bar},
+  {"SaveSettings", nullptr, &Settings::save_settings},
 };
+
+std::string &field_of(Settings &s, const TextField &f) { return f.graph ? s.graph.*f.graph : s.*f.own; }
+int32_t &field_of(Settings &s, const NumberField &f) { return f.graph ? s.graph.*f.graph : s.*f.own; }
 
 const char *const kRecentNames[kRecentFileCount] = {"File1", "File2", "File3", "File4", "File5"};
 
@@ -81,15 +94,9 @@ void set_recent_item_texts() {
 
 Settings default_settings() {
   Settings s;
-  s.x_title_face = s.y_title_face = "Times New Roman";
-  s.x_label_face = s.y_label_face = "Arial";
-  s.legend_face = s.text_face = "Times New Roman";
-  s.x_title_size = s.y_title_size = 20;
-  s.x_label_size = s.y_label_size = s.legend_size = s.text_size = 18;
+  s.graph = default_graph_preferences();
   s.detect_multiple_traces = 1;
   s.display_welcome = 1;
-  s.graph_digits = 1;
-  s.tic_marks = 3;
   s.cursor_digits = 4;
   s.cursor_number_format = 1;
   s.status_bar = 1;
@@ -133,12 +140,12 @@ void load_settings() {
   g_settings = default_settings();
   for (const TextField &f : kTextFields) {
     std::string value;
-    if (read_text(f.name, f.width, value)) g_settings.*f.field = value;
+    if (read_text(f.name, f.width, value)) field_of(g_settings, f) = value;
   }
   for (const NumberField &f : kNumberFields) {
     uint32_t value;
     if (g_store.read_number && g_store.read_number(f.name, value))
-      g_settings.*f.field = static_cast<int32_t>(value);
+      field_of(g_settings, f) = static_cast<int32_t>(value);
   }
   std::string position;
   read_text("WindowPosition", kPlacementWidth, position);
@@ -157,10 +164,10 @@ void save_settings(const WindowPlacement &current) {
   for (int i = 0; i < kRecentFileCount; ++i) write_text(kRecentNames[i], g_settings.recent[i]);
   write_number("SaveSettings", static_cast<uint32_t>(g_settings.save_settings));
   if (g_settings.save_settings) {
-    for (const TextField &f : kTextFields) write_text(f.name, g_settings.*f.field);
+    for (const TextField &f : kTextFields) write_text(f.name, field_of(g_settings, f));
     for (const NumberField &f : kNumberFields)
       if (std::strcmp(f.name, "SaveSettings") != 0)
-        write_number(f.name, static_cast<uint32_t>(g_settings.*f.field));
+        write_number(f.name, static_cast<uint32_t>(field_of(g_settings, f)));
     write_text("WindowPosition", format_window_position(current));
   }
   g_settings = default_settings();
@@ -212,24 +219,24 @@ void mru_remove(int command_id) {
 
 int32_t setting_number(const char *name) {
   for (const NumberField &f : kNumberFields)
-    if (std::strcmp(f.name, name) == 0) return g_settings.*f.field;
+    if (std::strcmp(f.name, name) == 0) return field_of(g_settings, f);
   return 0;
 }
 
 void set_setting_number(const char *name, int32_t value) {
   for (const NumberField &f : kNumberFields)
-    if (std::strcmp(f.name, name) == 0) g_settings.*f.field = value;
+    if (std::strcmp(f.name, name) == 0) field_of(g_settings, f) = value;
 }
 
 std::string setting_text(const char *name) {
   for (const TextField &f : kTextFields)
-    if (std::strcmp(f.name, name) == 0) return g_settings.*f.field;
+    if (std::strcmp(f.name, name) == 0) return field_of(g_settings, f);
   return std::string();
 }
 
 void set_setting_text(const char *name, const std::string &value) {
   for (const TextField &f : kTextFields)
-    if (std::strcmp(f.name, name) == 0) g_settings.*f.field = value.substr(0, f.width);
+    if (std::strcmp(f.name, name) == 0) field_of(g_settings, f) = value.substr(0, f.width);
 }
 
 int point_size_entry(int point_size) {

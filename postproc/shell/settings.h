@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+#include "../graph/graph.h"
+
 const size_t kFaceNameWidth = 63;
 const size_t kPathWidth = 511;
 const size_t kPlacementWidth = 255;
@@ -29,12 +31,9 @@ struct WindowPlacement {
 };
 
 struct Settings {
-  std::string x_title_face, y_title_face, x_label_face, y_label_face, legend_face, text_face;
-  int32_t x_title_size, y_title_size, x_label_size, y_label_size, legend_size, text_size;
+  GraphPreferences graph;          // the faces, point sizes, graph digits and tic marks
   int32_t detect_multiple_traces;
   int32_t display_welcome;
-  int32_t graph_digits;
-  int32_t tic_marks;
   int32_t cursor_digits;
   int32_t cursor_number_format;    // 0 decimal, 1 scientific
   int32_t status_bar;

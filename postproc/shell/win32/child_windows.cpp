@@ -16,7 +16,7 @@
 #include "../../resources/resource_ids.h"
 #include "../../spectrum/win32/monitor_window.h"
 #include "../commands.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../settings.h"
 #include "app.h"
 #include "export.h"
@@ -80,7 +80,7 @@ bool graph_command(HWND hwnd, int id) {
 LRESULT CALLBACK graph_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_COMMAND && graph_command(hwnd, LOWORD(wparam))) return 0;
   // A monitored file is read again when its window gets the focus after the file changed.
-  if (message == WM_SETFOCUS) monitor_window_focused(hwnd, graph_preferences(settings()));
+  if (message == WM_SETFOCUS) monitor_window_focused(hwnd, settings().graph);
   if (message == WM_NCDESTROY) monitor_window_destroyed(hwnd);
   LRESULT result = 0;
   if (graph_window_message(hwnd, message, wparam, lparam, &result)) return result;

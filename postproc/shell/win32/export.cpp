@@ -19,7 +19,7 @@
 #include "../../traces/experimental.h"
 #include "../../tables/win32/table_window.h"
 #include "../../traces/trace_export.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../settings.h"
 #include "app.h"
 #include "file_dialog.h"
@@ -141,7 +141,7 @@ void load_experimental_data(HWND graph_window) {
   GetWindowTextA(graph_window, text, sizeof text);
   std::string title = text;
   size_t traces_before = graph_traces(graph).size();
-  int r = read_experimental_data(path.c_str(), graph, title, graph_preferences(settings()));
+  int r = read_experimental_data(path.c_str(), graph, title, settings().graph);
   if (r != kExperimentalDone) {
     show_message(graph_window, kMbIconExclamation, experimental_message_id(r));
     return;

@@ -12,7 +12,7 @@
 #include "../../graph/win32/cursors.h"
 #include "../../graph/win32/graph_window.h"
 #include "../commands.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../settings.h"
 #include "app.h"
 #include "printing.h"
@@ -105,7 +105,7 @@ void apply_graph_settings() {
   s.detect_multiple_traces = settings().detect_multiple_traces != 0;
   s.cursor_digits = settings().cursor_digits;
   s.cursor_number_format = settings().cursor_number_format;
-  s.preferences = graph_preferences(settings());
+  s.preferences = settings().graph;
   s.press_toolbar_button = check_toolbar_button;
   s.printer = printer_font_surface();
   set_graph_window_settings(s);

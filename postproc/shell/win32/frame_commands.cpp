@@ -18,7 +18,7 @@
 #include "../../tables/win32/table_window.h"
 #include "../../traces/win32/add_plot_dialog.h"
 #include "../../traces/win32/plot_windows.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../commands.h"
 #include "../settings.h"
 #include "about.h"
@@ -80,7 +80,7 @@ void add_plot() {
   HWND active = app().active_child;
   bool can_overlay = active && child_kind(active) != kTableWindow && window_graph(active);
   AddPlotResult batch = run_add_plot_dialog(app().frame, can_overlay);
-  GraphPreferences preferences = graph_preferences(settings());
+  GraphPreferences preferences = settings().graph;
   if (batch.choice == AddPlotChoice::kNewPlot)
     new_plot_window(app().mdi_client, batch, preferences);
   else if (batch.choice == AddPlotChoice::kOverlayPlot && can_overlay)
@@ -90,7 +90,7 @@ void add_plot() {
 void fft_plots_of_active_graph(bool normalized) {
   HWND active = app().active_child;
   if (active && child_kind(active) == kGraphWindow)
-    add_fft_plots(app().mdi_client, active, normalized, graph_preferences(settings()));
+    add_fft_plots(app().mdi_client, active, normalized, settings().graph);
 }
 
 bool browse_for_monitored_file(HWND, std::string &path) {
@@ -171,7 +171,7 @@ LRESULT frame_command(WPARAM wparam, LPARAM lparam) {
     case kCmdAddFftPlot: fft_plots_of_active_graph(false); break;
     case kCmdAddNormalizedFftPlot: fft_plots_of_active_graph(true); break;
     case kCmdMonitorFile:
-      monitor_file_command(app().frame, client, graph_preferences(settings()), browse_for_monitored_file);
+      monitor_file_command(app().frame, client, settings().graph, browse_for_monitored_file);
       break;
     case kCmdPreferences: preferences(); break;
     case kCmdPlotInfo: show_plot_info(app().frame); break;

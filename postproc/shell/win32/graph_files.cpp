@@ -21,7 +21,7 @@
 #include "../../graphfile/save.h"
 #include "../../graphfile/win32/profile_file.h"
 #include "../../resources/resource_ids.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../settings.h"
 #include "app.h"
 #include "file_dialog.h"
@@ -93,7 +93,7 @@ GraphFileOpening open_graph_file(std::string path) {
   hooks.fonts = &program_font_list();
   hooks.owner = app().frame;
   LoadedGraph loaded = load_graph(profile_functions(file), path, hooks,
-                                  graph_preferences(settings()));
+                                  settings().graph);
   if (!loaded.graph)
     return loaded.not_a_graph_file ? GraphFileOpening::kNotAGraphFile : GraphFileOpening::kEnded;
   if (!show_loaded_graph(loaded)) return GraphFileOpening::kEnded;

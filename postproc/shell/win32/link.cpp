@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "../../traces/win32/plot_windows.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../link_request.h"
 #include "../settings.h"
 #include "app.h"
@@ -44,7 +44,7 @@ void handle_link_message(UINT message) {
   if (!open_data_file_by_path(request.path)) return;
   if (request.indices.empty()) return;
   app().link_request = request;
-  GraphPreferences preferences = graph_preferences(settings());
+  GraphPreferences preferences = settings().graph;
   for (const LinkGroup &group : link_groups(request))
     direct_plot_window(app().mdi_client, request.indices, group.start, group.count, request.function,
                        request.log_x, request.log_y, preferences);

@@ -8,7 +8,7 @@
 #include "../../data/plot_codes.h"
 #include "../../data/plot_model.h"
 #include "../../tables/win32/table_window.h"
-#include "../graph_preferences.h"
+#include "../settings.h"
 #include "../settings.h"
 #include "app.h"
 
@@ -36,7 +36,7 @@ void show_plot_window(int plot_index, int plot_kind) {
   const int current = current_plot_index();
   if (!select_plot(plot_index, false)) return;
   if (kind == kPoleZeroWindow)
-    open_pole_zero_window(app().mdi_client, graph_preferences(settings()));
+    open_pole_zero_window(app().mdi_client, settings().graph);
   else
     open_values_table(app().mdi_client);
   select_plot(current, false);

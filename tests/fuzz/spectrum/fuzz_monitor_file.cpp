@@ -8,7 +8,7 @@
 
 #include "graph/graph.h"
 #include "graph/resources.h"
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "spectrum/monitor.h"
 
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size) {
   check(result.rows.size() == (settings.calculate_sndr ? result.columns.size() : 0),
         "a table row per column");
 
-  GraphPreferences preferences = graph_preferences(default_settings());
+  GraphPreferences preferences = default_graph_preferences();
   Graph *graph = create_monitor_graph(nullptr, preferences);
   if (graph) {
     check(apply_monitor_result(graph, true, result, preferences), "traces not added");

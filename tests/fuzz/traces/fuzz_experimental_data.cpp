@@ -11,7 +11,7 @@
 #include "graph/graph.h"
 #include "graph/resources.h"
 #include "graph/scaling.h"
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "traces/experimental.h"
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size) {
   for (const std::string &name : data.names)
     check(name.size() <= kExperimentalNameLimit && name.find('\n') == std::string::npos, "name");
 
-  GraphPreferences preferences = graph_preferences(default_settings());
+  GraphPreferences preferences = default_graph_preferences();
   Graph *graph = create_graph(nullptr, "x", "", "", 1, 1, preferences);
   if (!graph) return 0;
   set_data_range(graph, 0, -1, 1);

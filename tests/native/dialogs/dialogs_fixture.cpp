@@ -1,4 +1,4 @@
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "dialogs_fixture.h"
 
@@ -23,7 +23,7 @@ LogicalFont listed_face(const char *name, int32_t height, int32_t escapement, ui
   return font;
 }
 
-GraphPreferences shipped_preferences() { return graph_preferences(default_settings()); }
+GraphPreferences shipped_preferences() { return default_graph_preferences(); }
 
 void DialogTest::SetUp() {
   create_graph_resources({212, 208, 200}, nullptr);

@@ -1,12 +1,11 @@
 #include "graph_fixture.h"
 
 #include "graph/resources.h"
-#include "shell/graph_preferences.h"
-#include "shell/settings.h"
+#include "graph/graph.h"
 
 int GraphTest::freed_expressions = 0;
 
-GraphPreferences shipped_preferences() { return graph_preferences(default_settings()); }
+GraphPreferences shipped_preferences() { return default_graph_preferences(); }
 
 void GraphTest::count_freed(Expression *) { freed_expressions++; }
 

@@ -34,15 +34,15 @@ TEST(PreferencesForm, SizesNotInTheListShowTheSeventhEntry) {
       {74, "20"}, {0, "20"}, {-20, "20"}, {71, "20"}};
   for (const Row &row : rows) {
     Settings s = default_settings();
-    s.legend_size = row.size;
+    s.graph.legend_size = row.size;
     EXPECT_EQ(preferences_form(s).size[kLegendFont], row.shown) << row.size;
   }
 }
 
 TEST(PreferencesForm, NumbersAreSignedAndFlagsFollowTheirSettings) {
   Settings s = default_settings();
-  s.graph_digits = -3;
-  s.tic_marks = 2147483647;
+  s.graph.graph_digits = -3;
+  s.graph.tic_marks = 2147483647;
   s.cursor_digits = -2147483647 - 1;
   s.detect_multiple_traces = 0;
   s.status_bar = 0;
@@ -116,20 +116,20 @@ TEST_F(StorePreferences, StoresEveryBox) {
   form.decimal = true;
   EXPECT_EQ(store_preferences(form, s, changed), kNoBadField);
   EXPECT_FALSE(changed);
-  EXPECT_EQ(s.x_title_face, "Courier New");
-  EXPECT_EQ(s.y_title_face, "Arial");
-  EXPECT_EQ(s.x_label_face, "Times New Roman");
-  EXPECT_EQ(s.y_label_face, "Symbol");
-  EXPECT_EQ(s.legend_face, "Tahoma");
-  EXPECT_EQ(s.text_face, "Verdana");
-  EXPECT_EQ(s.x_title_size, 8);
-  EXPECT_EQ(s.y_title_size, 10);
-  EXPECT_EQ(s.x_label_size, 12);
-  EXPECT_EQ(s.y_label_size, 14);
-  EXPECT_EQ(s.legend_size, 16);
-  EXPECT_EQ(s.text_size, 72);
-  EXPECT_EQ(s.graph_digits, 5);
-  EXPECT_EQ(s.tic_marks, 0);
+  EXPECT_EQ(s.graph.x_title_face, "Courier New");
+  EXPECT_EQ(s.graph.y_title_face, "Arial");
+  EXPECT_EQ(s.graph.x_label_face, "Times New Roman");
+  EXPECT_EQ(s.graph.y_label_face, "Symbol");
+  EXPECT_EQ(s.graph.legend_face, "Tahoma");
+  EXPECT_EQ(s.graph.text_face, "Verdana");
+  EXPECT_EQ(s.graph.x_title_size, 8);
+  EXPECT_EQ(s.graph.y_title_size, 10);
+  EXPECT_EQ(s.graph.x_label_size, 12);
+  EXPECT_EQ(s.graph.y_label_size, 14);
+  EXPECT_EQ(s.graph.legend_size, 16);
+  EXPECT_EQ(s.graph.text_size, 72);
+  EXPECT_EQ(s.graph.graph_digits, 5);
+  EXPECT_EQ(s.graph.tic_marks, 0);
   EXPECT_EQ(s.cursor_digits, 9);
   EXPECT_EQ(s.detect_multiple_traces, 0);
   EXPECT_EQ(s.save_settings, 0);
@@ -141,11 +141,11 @@ TEST_F(StorePreferences, StoresEveryBox) {
 }
 
 TEST_F(StorePreferences, APointSizeOfNineIsShownAndStoredAsTwenty) {
-  s.text_size = 9;
+  s.graph.text_size = 9;
   form = preferences_form(s);
   EXPECT_EQ(form.size[kTextFont], "20");
   store_preferences(form, s, changed);
-  EXPECT_EQ(s.text_size, 20);
+  EXPECT_EQ(s.graph.text_size, 20);
 }
 
 TEST_F(StorePreferences, NumbersWithoutRangeChecks) {
@@ -153,24 +153,24 @@ TEST_F(StorePreferences, NumbersWithoutRangeChecks) {
   form.tic_marks = "1000";
   form.cursor_digits = "-2147483648";
   EXPECT_EQ(store_preferences(form, s, changed), kNoBadField);
-  EXPECT_EQ(s.graph_digits, -1);
-  EXPECT_EQ(s.tic_marks, 1000);
+  EXPECT_EQ(s.graph.graph_digits, -1);
+  EXPECT_EQ(s.graph.tic_marks, 1000);
   EXPECT_EQ(s.cursor_digits, -2147483647 - 1);
 }
 
 TEST_F(StorePreferences, FaceNamesAreCutToSixtyThree) {
   form.face[kLegendFont] = std::string(70, 'F');
   store_preferences(form, s, changed);
-  EXPECT_EQ(s.legend_face, std::string(63, 'F'));
+  EXPECT_EQ(s.graph.legend_face, std::string(63, 'F'));
 }
 
 TEST_F(StorePreferences, AnEmptyFontBoxKeepsItsFace) {
   // With no fonts to offer the boxes are empty; storing "" would lose the setting.
-  s.text_face = "Georgia";
+  s.graph.text_face = "Georgia";
   for (std::string &face : form.face) face.clear();
   store_preferences(form, s, changed);
-  EXPECT_EQ(s.text_face, "Georgia");
-  EXPECT_EQ(s.x_title_face, "Times New Roman");
+  EXPECT_EQ(s.graph.text_face, "Georgia");
+  EXPECT_EQ(s.graph.x_title_face, "Times New Roman");
 }
 
 TEST_F(StorePreferences, ABoxThatIsNotANumberStoresNothing) {
@@ -188,7 +188,7 @@ TEST_F(StorePreferences, ABoxThatIsNotANumberStoresNothing) {
     changed = true;
     EXPECT_EQ(store_preferences(edited, after, changed), row.field);
     EXPECT_FALSE(changed);
-    EXPECT_EQ(after.text_face, "Times New Roman");
+    EXPECT_EQ(after.graph.text_face, "Times New Roman");
     EXPECT_EQ(after.status_bar, 1);
   }
   form.size[kYLabelFont] = "";
@@ -212,18 +212,18 @@ TEST_F(StorePreferences, TellsWhenTheStatusBarChanged) {
 }
 
 TEST_F(StorePreferences, ConfirmingUnchangedLeavesTheRecordAsItWas) {
-  s.graph_digits = -7;
-  s.x_label_face = "Courier New";
-  s.y_title_size = 36;
+  s.graph.graph_digits = -7;
+  s.graph.x_label_face = "Courier New";
+  s.graph.y_title_size = 36;
   s.cursor_number_format = 0;
   Settings before = s;
   store_preferences(preferences_form(s), s, changed);
   EXPECT_FALSE(changed);
-  EXPECT_EQ(s.graph_digits, before.graph_digits);
-  EXPECT_EQ(s.x_label_face, before.x_label_face);
-  EXPECT_EQ(s.y_title_size, before.y_title_size);
+  EXPECT_EQ(s.graph.graph_digits, before.graph.graph_digits);
+  EXPECT_EQ(s.graph.x_label_face, before.graph.x_label_face);
+  EXPECT_EQ(s.graph.y_title_size, before.graph.y_title_size);
   EXPECT_EQ(s.cursor_number_format, 0);
-  EXPECT_EQ(s.tic_marks, before.tic_marks);
+  EXPECT_EQ(s.graph.tic_marks, before.graph.tic_marks);
   EXPECT_EQ(s.detect_multiple_traces, before.detect_multiple_traces);
 }
 

@@ -54,12 +54,12 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, EmptyStoreGivesDefaults) {
   const Settings &s = settings();
-  EXPECT_EQ("Times New Roman", s.x_title_face);
-  EXPECT_EQ("Arial", s.y_label_face);
-  EXPECT_EQ(20, s.x_title_size);
-  EXPECT_EQ(18, s.x_label_size);
-  EXPECT_EQ(1, s.graph_digits);
-  EXPECT_EQ(3, s.tic_marks);
+  EXPECT_EQ("Times New Roman", s.graph.x_title_face);
+  EXPECT_EQ("Arial", s.graph.y_label_face);
+  EXPECT_EQ(20, s.graph.x_title_size);
+  EXPECT_EQ(18, s.graph.x_label_size);
+  EXPECT_EQ(1, s.graph.graph_digits);
+  EXPECT_EQ(3, s.graph.tic_marks);
   EXPECT_EQ(4, s.cursor_digits);
   EXPECT_EQ(1, s.cursor_number_format);
   EXPECT_EQ(1, s.status_bar);
@@ -94,7 +94,7 @@ TEST_F(SettingsTest, SaveSettingsRuleAndRoundTrip) {
   EXPECT_EQ(0, settings().save_settings);
   EXPECT_EQ((std::vector<std::string>{"Exit", "sep", "10010:a.out"}), g_menu);
   settings().save_settings = 1;
-  settings().tic_marks = 7;
+  settings().graph.tic_marks = 7;
   save_settings(parse_window_position("0,3,0,0,0,0,1,2,3,4"));
   EXPECT_EQ(7u, g_numbers["TicMarks"]);
   EXPECT_EQ("0,3,0,0,0,0,1,2,3,4", g_texts["WindowPosition"]);
@@ -106,7 +106,7 @@ TEST_F(SettingsTest, LongTextsAreCutAndGapsCompacted) {
   g_texts["File4"] = "d.out";
   g_menu = {"Exit"};
   load_settings();
-  EXPECT_EQ(63u, settings().x_title_face.size());
+  EXPECT_EQ(63u, settings().graph.x_title_face.size());
   EXPECT_EQ((std::vector<std::string>{"Exit", "sep", "10010:b.out", "10011:d.out"}), g_menu);
 }
 

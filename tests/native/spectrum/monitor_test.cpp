@@ -10,7 +10,7 @@
 #include "base/cformat.h"
 #include "graph/axis.h"
 #include "graph/resources.h"
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "resources/spectrum_dialog_ids.h"
 #include "spectrum/monitor.h"
@@ -249,7 +249,7 @@ class MonitorGraphTest : public ::testing::Test {
     destroy_graph(graph);
     destroy_graph_resources();
   }
-  GraphPreferences preferences = graph_preferences(default_settings());
+  GraphPreferences preferences = default_graph_preferences();
   Graph *graph = nullptr;
 };
 

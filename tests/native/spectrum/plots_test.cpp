@@ -6,7 +6,7 @@
 
 #include "graph/axis.h"
 #include "graph/resources.h"
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "spectrum/fft_plot.h"
 #include "spectrum/sample_count.h"
@@ -125,7 +125,7 @@ class FftGraphTest : public ::testing::Test {
     destroy_graph(spectrum_graph);
     destroy_graph_resources();
   }
-  GraphPreferences preferences = graph_preferences(default_settings());
+  GraphPreferences preferences = default_graph_preferences();
   Graph *source = nullptr, *spectrum_graph = nullptr;
 };
 

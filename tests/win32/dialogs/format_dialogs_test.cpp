@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "shell/graph_preferences.h"
+#include "graph/graph.h"
 #include "shell/settings.h"
 #include "base/font_list.h"
 #include "base/win32/font_list_win32.h"
@@ -41,7 +41,7 @@ void register_host_class() {
   done = true;
 }
 
-GraphPreferences shipped_preferences() { return graph_preferences(default_settings()); }
+GraphPreferences shipped_preferences() { return default_graph_preferences(); }
 
 std::string text_of(HWND dialog, int id) { return control_text(dialog, id); }
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }

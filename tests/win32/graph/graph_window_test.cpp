@@ -24,7 +24,7 @@
 #include "graph/win32/legend_windows.h"
 #include "graph/win32/text_windows.h"
 #include "resources/cursor_dialog_ids.h"
-#include "shell/graph_preferences.h"
+#include "shell/settings.h"
 #include "shell/settings.h"
 
 namespace {
@@ -71,7 +71,7 @@ void register_classes() {
 
 // A transient of two traces: a sine and a flat line at 0.5 (the palette's second colour).
 Graph *two_trace_graph() {
-  GraphPreferences p = graph_preferences(default_settings());
+  GraphPreferences p = default_graph_preferences();
   Graph *graph = create_graph(nullptr, "time", "s", "V", 1, 1, p);
   const int n = 1000;
   for (int k = 0; k < 2; k++) {

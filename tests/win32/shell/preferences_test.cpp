@@ -97,9 +97,9 @@ class Preferences : public ::testing::Test {
 };
 
 TEST_F(Preferences, OpensWithTheSettings) {
-  settings().text_size = 9;
-  settings().y_label_face = "No Such Face";
-  settings().graph_digits = -2;
+  settings().graph.text_size = 9;
+  settings().graph.y_label_face = "No Such Face";
+  settings().graph.graph_digits = -2;
   settings().detect_multiple_traces = 0;
   Settings before = settings();
   std::string shown[6], sizes[6], numbers[3];
@@ -148,13 +148,13 @@ TEST_F(Preferences, OpensWithTheSettings) {
   EXPECT_FALSE(checks[3]);
   EXPECT_TRUE(checks[4]);
   // Cancel changes nothing.
-  EXPECT_EQ(settings().text_size, 9);
-  EXPECT_EQ(settings().y_label_face, "No Such Face");
-  EXPECT_EQ(settings().graph_digits, before.graph_digits);
+  EXPECT_EQ(settings().graph.text_size, 9);
+  EXPECT_EQ(settings().graph.y_label_face, "No Such Face");
+  EXPECT_EQ(settings().graph.graph_digits, before.graph.graph_digits);
 }
 
 TEST_F(Preferences, OkStoresWhatTheUserChose) {
-  settings().text_size = 9;
+  settings().graph.text_size = 9;
   EXPECT_TRUE(run([](HWND d) {
     choose(d, IDC_PREF_X_TITLE_FACE, "Arial");
     choose(d, IDC_PREF_LEGEND_FACE, "Courier New");
@@ -170,15 +170,15 @@ TEST_F(Preferences, OkStoresWhatTheUserChose) {
     press(d, IDOK);
   }));
   const Settings &s = settings();
-  EXPECT_EQ(s.x_title_face, "Arial");
-  EXPECT_EQ(s.y_title_face, "Times New Roman");
-  EXPECT_EQ(s.legend_face, "Courier New");
-  EXPECT_EQ(s.legend_size, 36);
-  EXPECT_EQ(s.x_label_size, 8);
-  EXPECT_EQ(s.x_title_size, 20);
-  EXPECT_EQ(s.text_size, 20);  // shown as 20, stored as 20
-  EXPECT_EQ(s.graph_digits, -2);
-  EXPECT_EQ(s.tic_marks, 1000);
+  EXPECT_EQ(s.graph.x_title_face, "Arial");
+  EXPECT_EQ(s.graph.y_title_face, "Times New Roman");
+  EXPECT_EQ(s.graph.legend_face, "Courier New");
+  EXPECT_EQ(s.graph.legend_size, 36);
+  EXPECT_EQ(s.graph.x_label_size, 8);
+  EXPECT_EQ(s.graph.x_title_size, 20);
+  EXPECT_EQ(s.graph.text_size, 20);  // shown as 20, stored as 20
+  EXPECT_EQ(s.graph.graph_digits, -2);
+  EXPECT_EQ(s.graph.tic_marks, 1000);
   EXPECT_EQ(s.cursor_digits, 7);
   EXPECT_EQ(s.detect_multiple_traces, 0);
   EXPECT_EQ(s.status_bar, 0);
@@ -191,7 +191,7 @@ TEST_F(Preferences, OkWithTheStatusBarUnchangedReturnsFalse) {
     SetDlgItemTextA(d, IDC_PREF_TIC_MARKS, "5");
     press(d, IDOK);
   }));
-  EXPECT_EQ(settings().tic_marks, 5);
+  EXPECT_EQ(settings().graph.tic_marks, 5);
   settings().status_bar = 0;
   EXPECT_TRUE(run([](HWND d) {
     set_check(d, IDC_PREF_STATUS_BAR, true);
@@ -207,8 +207,8 @@ TEST_F(Preferences, CancelChangesNothing) {
     set_check(d, IDC_PREF_STATUS_BAR, false);
     press(d, IDCANCEL);
   }));
-  EXPECT_EQ(settings().text_face, "Times New Roman");
-  EXPECT_EQ(settings().graph_digits, 1);
+  EXPECT_EQ(settings().graph.text_face, "Times New Roman");
+  EXPECT_EQ(settings().graph.graph_digits, 1);
   EXPECT_EQ(settings().status_bar, 1);
 }
 
@@ -231,7 +231,7 @@ TEST_F(Preferences, ABoxThatIsNotANumberKeepsTheDialogOpen) {
   EXPECT_TRUE(still_open);
   EXPECT_EQ(after, "four");
   EXPECT_EQ(settings().cursor_digits, 6);
-  EXPECT_EQ(settings().graph_digits, 3);
+  EXPECT_EQ(settings().graph.graph_digits, 3);
 }
 
 }  // namespace

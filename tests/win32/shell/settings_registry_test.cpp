@@ -69,9 +69,9 @@ class RegistrySettings : public ::testing::Test {
 
 TEST_F(RegistrySettings, EmptyStoreGivesTheDefaultsAndCreatesTheKeys) {
   load_settings();
-  EXPECT_EQ(settings().x_title_face, "Times New Roman");
-  EXPECT_EQ(settings().x_label_face, "Arial");
-  EXPECT_EQ(settings().x_title_size, 20);
+  EXPECT_EQ(settings().graph.x_title_face, "Times New Roman");
+  EXPECT_EQ(settings().graph.x_label_face, "Arial");
+  EXPECT_EQ(settings().graph.x_title_size, 20);
   EXPECT_EQ(settings().cursor_number_format, 1);
   EXPECT_EQ(settings().placement.right, 0);
   HKEY key;
@@ -81,8 +81,8 @@ TEST_F(RegistrySettings, EmptyStoreGivesTheDefaultsAndCreatesTheKeys) {
 
 TEST_F(RegistrySettings, SaveWritesDwordsAndStringsAndLoadReadsThemBack) {
   load_settings();
-  settings().graph_digits = 7;
-  settings().legend_face = "Courier New";
+  settings().graph.graph_digits = 7;
+  settings().graph.legend_face = "Courier New";
   settings().last_data_file = "C:\\sim\\amp.out";
   std::string path = "C:\\sim\\filter.out";
   mru_add(path);
@@ -100,8 +100,8 @@ TEST_F(RegistrySettings, SaveWritesDwordsAndStringsAndLoadReadsThemBack) {
   menu_ = CreatePopupMenu();
   install_file_menu(nullptr, menu_);
   load_settings();
-  EXPECT_EQ(settings().graph_digits, 7);
-  EXPECT_EQ(settings().legend_face, "Courier New");
+  EXPECT_EQ(settings().graph.graph_digits, 7);
+  EXPECT_EQ(settings().graph.legend_face, "Courier New");
   EXPECT_EQ(settings().last_data_file, "C:\\sim\\amp.out");
   EXPECT_EQ(settings().placement.show, 3u);
   EXPECT_EQ(settings().placement.right, 610);
@@ -127,7 +127,7 @@ TEST_F(RegistrySettings, LongAndGappedValuesAreCutAndCompacted) {
   set_text_value("File4", "C:\\d.out");
   set_text_value("WindowPosition", "0,1,0,0,0,0,10,20,610");   // nine numbers
   load_settings();
-  EXPECT_EQ(settings().x_title_face, std::string(63, 'F'));
+  EXPECT_EQ(settings().graph.x_title_face, std::string(63, 'F'));
   EXPECT_EQ(settings().recent_count, 2);
   EXPECT_EQ(items(), (std::vector<std::string>{"10006:Ex&it", "sep", "10010:C:\\b.out", "10011:C:\\d.out"}));
   EXPECT_EQ(settings().placement.right, 0);
