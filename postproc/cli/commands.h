@@ -59,5 +59,7 @@ struct Series {
   std::string text;
   std::vector<double> values;
 };
+// Why an expression did not parse (a ParseResult), told on stderr as eval tells it.
+void cli_tell_parse_failure(const char *text, int why);
 // Parses and evaluates one expression; kCliOk, or the status to end with (reason printed).
 int evaluate_text(const char *text, const std::vector<double> &abscissa, Series &out);

@@ -140,12 +140,7 @@ ExpressionPtr parse(const char *text) {
   int why = kParseOk;
   ExpressionPtr e(parse_expression_with_units(text, &why));
   if (e) return e;
-  if (why == kParseUnknownVariable)
-    fprintf(stderr, "ulmocli: %s: a quoted name is not a variable of plot %d\n", text,
-            current_plot_index());
-  else
-    fprintf(stderr, "ulmocli: %s: %s\n", text,
-            why == kParseNoMemory ? "out of memory" : "not an expression");
+  cli_tell_parse_failure(text, why);
   return nullptr;
 }
 

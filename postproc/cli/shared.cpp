@@ -104,16 +104,19 @@ int cli_open_abscissa(const char *path, int plot, std::vector<double> &abscissa)
   return kCliOk;
 }
 
+void cli_tell_parse_failure(const char *text, int why) {
+  if (why == kParseUnknownVariable)
+    fprintf(stderr, "ulmocli: %s: a quoted name is not a variable of plot %d\n", text,
+            current_plot_index());
+  else
+    fprintf(stderr, "ulmocli: %s: %s\n", text, why == kParseNoMemory ? "out of memory" : "not an expression");
+}
+
 int evaluate_text(const char *text, const std::vector<double> &abscissa, Series &out) {
   int why = kParseOk;
   Expression *e = parse_expression(text, &why);
   if (!e) {
-    if (why == kParseUnknownVariable)
-      fprintf(stderr, "ulmocli: %s: a quoted name is not a variable of plot %d\n", text,
-              current_plot_index());
-    else
-      fprintf(stderr, "ulmocli: %s: %s\n", text,
-              why == kParseNoMemory ? "out of memory" : "not an expression");
+    cli_tell_parse_failure(text, why);
     return kCliBadExpression;
   }
   out.text = expression_text(e);
