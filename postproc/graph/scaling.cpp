@@ -36,6 +36,15 @@ bool valid_base(int base) { return base == 1 || (base >= 2 && base <= 10); }
 
 double log_base(double v, int base) { return std::log10(v) / std::log10(static_cast<double>(base)); }
 
+// A logarithm within the snapping tolerance of a whole number is that number: a sweep that
+// ends at 1e7 and is written as 10000000.000000212 ends on the decade, and rounding in the
+// data must not add an empty one when the end is raised or lowered to enclose it.
+double snapped_log_base(double v, int base) {
+  double l = log_base(v, base);
+  double whole = round_half_away(l);
+  return std::fabs(l - whole) < kSnapTolerance ? whole : l;
+}
+
 bool valid_axis(const Graph *graph, int axis) { return graph && (axis == 0 || axis == 1); }
 
 }  // namespace
@@ -105,10 +114,10 @@ bool check_axis_range(double &min, double &max, int &base, bool floor_min, bool 
     base = 1;
     return false;
   }
-  double exact_min = log_base(min, base);
+  double exact_min = snapped_log_base(min, base);
   min = round_half_away(exact_min);
   if (floor_min && min > exact_min) min -= 1;
-  double exact_max = log_base(max, base);
+  double exact_max = snapped_log_base(max, base);
   max = round_half_away(exact_max);
   if (ceil_max && max < exact_max) max += 1;
   return true;
