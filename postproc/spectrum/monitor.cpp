@@ -115,9 +115,11 @@ bool apply_monitor_result(Graph *graph, bool fresh, MonitorResult &result,
       trace = next_trace(graph);
       continue;
     }
-    if (!add_trace(graph, 0, 0, 0, 0, result.trace_name, column.count, -1, column.x.get(),
-                   column.y.get(), preferences))
-      return false;
+    Trace *added = add_trace(graph, 0, 0, 0, 0, result.trace_name, column.count, -1, column.x.get(),
+                             column.y.get(), preferences);
+    if (!added) return false;
+    // A PSD, or a spectrum in dB that the file holds.
+    added->spectrum = true;
     column.x.release();
     column.y.release();
   }

@@ -50,9 +50,9 @@ MonitorStatus compute_monitor(const MonitorData &data, const MonitorSettings &se
 // The graph of a monitor's new window: x title "X Axis Title", no units, linear axes.
 Graph *create_monitor_graph(WindowHandle owner, const GraphPreferences &preferences);
 
-// Puts a result into the window's graph: a new window (`fresh`) gets one trace per column,
-// plot index -1 so that a graph file leaves them out; an existing one gives its traces, in
-// order, the new points (a column beyond its traces becomes a new trace). Then the data
-// ranges. The result's arrays pass to the traces. False when memory ran out for a trace.
+// Puts a result into the window's graph: a new window (`fresh`) gets one spectrum trace per
+// column, plot index -1 so that a graph file leaves them out; an existing one gives its
+// traces, in order, the new points (a column beyond its traces becomes a new trace). Then the
+// data ranges. The result's arrays pass to the traces. False when memory ran out for a trace.
 bool apply_monitor_result(Graph *graph, bool fresh, MonitorResult &result,
                           const GraphPreferences &preferences);

@@ -267,6 +267,7 @@ TEST_F(MonitorGraphTest, RefreshReplotsInPlace) {
   EXPECT_EQ(first->legend.text, "Trace 1");
   EXPECT_EQ(first->next->legend.text, "Trace 1");
   EXPECT_EQ(first->plot_index, -1);
+  EXPECT_TRUE(first->spectrum);
   EXPECT_EQ(first->y_values[2], 5);
 
   // The file grew and gained a column: the same traces take the new data, a third is added.
