@@ -14,6 +14,7 @@
 #include "../base/cformat.h"
 #include "../graph/properties.h"
 #include "../graph/scaling.h"
+#include "../resources/resource_ids.h"
 #include "psd.h"
 
 namespace {
@@ -71,6 +72,7 @@ MonitorStatus compute(const MonitorData &data, const MonitorSettings &s, Monitor
     MonitorColumn column;
     MonitorStatus status = column_result(xs, ys, s, column);
     if (status != kMonitorOk) return status;
+    if (r.table && std::isnan(column.sndr)) return kMonitorNoSndr;
     r.x_min = column.x[0];
     r.x_max = column.x[static_cast<size_t>(column.count - 1)];
     track(r.y_min, r.y_max, column.y.get(), column.count);
@@ -95,6 +97,14 @@ MonitorStatus compute_monitor(const MonitorData &data, const MonitorSettings &se
   }
   if (status != kMonitorOk) result = MonitorResult();
   return status;
+}
+
+int monitor_status_message(MonitorStatus status) {
+  switch (status) {
+    case kMonitorShortData: return IDS_MONITOR_SHORT_FILE;
+    case kMonitorNoSndr: return IDS_MONITOR_NO_SNDR;
+    default: return 0;
+  }
 }
 
 Graph *create_monitor_graph(WindowHandle owner, const GraphPreferences &preferences) {
