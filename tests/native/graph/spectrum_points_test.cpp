@@ -150,24 +150,4 @@ TEST_F(SpectrumPointsTest, TheZeroFrequencyPointIsDrawnOnlyOnALinearAxis) {
   }
 }
 
-TEST(TraceFromPoint, AdvancesArraysAndCountsOnly) {
-  double x[] = {0, 1, 2}, y[] = {5, 6, 7};
-  Trace t{};
-  t.x_values = x;
-  t.y_values = y;
-  t.point_count = 3;
-  t.drawn_point_count = 2;
-  t.line_style = 3;
-  Trace view = trace_from_point(t, 1);
-  EXPECT_EQ(view.x_values, x + 1);
-  EXPECT_EQ(view.y_values, y + 1);
-  EXPECT_EQ(view.point_count, 2);
-  EXPECT_EQ(view.drawn_point_count, 1);
-  EXPECT_EQ(view.line_style, 3);
-  // Never past the points drawn, nor from arrays that are not there.
-  EXPECT_EQ(trace_from_point(t, 5).drawn_point_count, 0);
-  Trace empty{};
-  EXPECT_EQ(trace_from_point(empty, 1).x_values, nullptr);
-}
-
 }  // namespace
