@@ -1,7 +1,7 @@
 // ulmocli psd FILE.dat [--fs F] [--avg L] [--hann] [--osr R] [--no-psd]: what "Monitor File On
 // Disk and Plot" computes for a data file, for scripts that check a converter after each
 // simulation: every column's trace in the trace export format, then one line "SNDR value dB"
-// per column, in column order ("-inf" when the band holds no noise to measure).
+// per column, in column order ("inf" when the band holds no noise beside the signal).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -79,13 +79,15 @@ int run_psd(int argc, char **argv) {
       return kCliLoadFailed;
   }
   MonitorResult result;
-  switch (compute_monitor(data, settings, result)) {
+  MonitorStatus status = compute_monitor(data, settings, result);
+  switch (status) {
     case kMonitorOk: break;
     case kMonitorTooFewRows:
       fprintf(stderr, "ulmocli: %s holds fewer than 3 rows: nothing to plot\n", path);
       return kCliNoSpectrum;
     case kMonitorShortData:
-      show_message(nullptr, 0, IDS_MONITOR_SHORT_FILE, path);
+    case kMonitorNoSndr:
+      show_message(nullptr, 0, monitor_status_message(status), path);
       return kCliNoSpectrum;
     case kMonitorOutOfMemory:
       show_message(nullptr, 0, IDS_NOT_ENOUGH_MEMORY);

@@ -6,7 +6,7 @@
 // zero-filled apart from the defaults set by create_graph and add_trace. Invariants: both
 // value arrays of a trace hold point_count values; the trace list always starts with a
 // placeholder that is not a trace; a logarithmic axis never keeps a non-positive data range
-// (scaling switches it to linear instead).
+// (scaling switches it to linear instead), but for spectra's 0 Hz points on the x axis.
 #pragma once
 
 #include <cstdint>
@@ -76,6 +76,7 @@ struct LegendLabel {
 
 struct Trace {
   int kind;                        // 0 from an expression, 1 experimental data
+  bool spectrum;                   // x values are frequencies, a DC term at 0 Hz
   LegendLabel legend;
   int colour_index;                // palette, 0..12
   int symbol_index;                // 0..11

@@ -13,6 +13,7 @@
 #include "../resources/resource_ids.h"
 #include "resources.h"
 #include "../canvas/round.h"
+#include "spectrum_points.h"
 
 namespace {
 
@@ -36,7 +37,23 @@ bool valid_base(int base) { return base == 1 || (base >= 2 && base <= 10); }
 
 double log_base(double v, int base) { return std::log10(v) / std::log10(static_cast<double>(base)); }
 
+// A logarithm within the snapping tolerance of a whole number is that number: a sweep that
+// ends at 1e7 and is written as 10000000.000000212 ends on the decade, and rounding in the
+// data must not add an empty one when the end is raised or lowered to enclose it.
+double snapped_log_base(double v, int base) {
+  double l = log_base(v, base);
+  double whole = round_half_away(l);
+  return std::fabs(l - whole) < kSnapTolerance ? whole : l;
+}
+
 bool valid_axis(const Graph *graph, int axis) { return graph && (axis == 0 || axis == 1); }
+
+// The data range an axis of `base` is scaled from: on a logarithmic x axis, without the 0 Hz
+// points of spectra.
+DataRange scaled_data_range(const Graph *graph, int axis, int base) {
+  DataRange range = graph->data_range[axis];
+  return axis == 0 && base != 1 ? logarithmic_x_range(*graph, range) : range;
+}
 
 }  // namespace
 
@@ -105,10 +122,10 @@ bool check_axis_range(double &min, double &max, int &base, bool floor_min, bool 
     base = 1;
     return false;
   }
-  double exact_min = log_base(min, base);
+  double exact_min = snapped_log_base(min, base);
   min = round_half_away(exact_min);
   if (floor_min && min > exact_min) min -= 1;
-  double exact_max = log_base(max, base);
+  double exact_max = snapped_log_base(max, base);
   max = round_half_away(exact_max);
   if (ceil_max && max < exact_max) max += 1;
   return true;
@@ -185,6 +202,9 @@ bool set_data_range(Graph *graph, int axis, double lo, double hi) {
   if (!valid_axis(graph, axis)) return false;
   graph->data_range[axis] = {lo, hi};
   Axis &a = graph->axes[axis];
+  DataRange scaled = scaled_data_range(graph, axis, a.base);
+  lo = scaled.min;
+  hi = scaled.max;
   if (!check_axis_range(lo, hi, a.base, true, true)) return false;
   set_axis_range(a, lo, hi, 0, true);
   return true;
@@ -192,7 +212,8 @@ bool set_data_range(Graph *graph, int axis, double lo, double hi) {
 
 bool set_axis_base(Graph *graph, int axis, int base) {
   if (!valid_axis(graph, axis) || !valid_base(base)) return false;
-  double lo = graph->data_range[axis].min, hi = graph->data_range[axis].max;
+  DataRange scaled = scaled_data_range(graph, axis, base);
+  double lo = scaled.min, hi = scaled.max;
   int checked_base = base;
   if (!check_axis_range(lo, hi, checked_base, true, true)) return false;
   Axis &a = graph->axes[axis];
@@ -204,8 +225,9 @@ bool set_axis_base(Graph *graph, int axis, int base) {
 bool set_manual_range(Graph *graph, int axis, double min, double max, double increment) {
   if (!valid_axis(graph, axis)) return false;
   Axis &a = graph->axes[axis];
-  if (a.automatic_min) min = graph->data_range[axis].min;
-  if (a.automatic_max) max = graph->data_range[axis].max;
+  DataRange scaled = scaled_data_range(graph, axis, a.base);
+  if (a.automatic_min) min = scaled.min;
+  if (a.automatic_max) max = scaled.max;
   if (!check_axis_range(min, max, a.base, a.automatic_min, a.automatic_max)) return false;
   set_axis_range(a, min, max, increment, true);
   if (a.automatic_min) min = a.min * a.scale;

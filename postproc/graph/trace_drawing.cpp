@@ -13,6 +13,7 @@
 #include "coordinates.h"
 #include "../canvas/round.h"
 #include "segment_clip.h"
+#include "spectrum_points.h"
 #include "trace_coordinates.h"
 #include "trace_reduction.h"
 #include "trace_symbols.h"
@@ -235,7 +236,11 @@ void draw_symbols(Canvas &canvas, const TracePoints &at, int count, Colour colou
 
 void draw_traces(const Graph &graph, Canvas &canvas, const GraphResources &resources,
                  const TraceDrawing &how) {
-  for (const Trace *t = graph.head ? graph.head->next : nullptr; t; t = t->next) {
+  for (const Trace *listed = graph.head ? graph.head->next : nullptr; listed; listed = listed->next) {
+    // A spectrum's 0 Hz point has no place on a logarithmic x axis: drawn from the next one.
+    int hidden = hidden_leading_points(graph, *listed);
+    const Trace view = hidden > 0 ? trace_from_point(*listed, hidden) : Trace{};
+    const Trace *t = hidden > 0 ? &view : listed;
     int count = std::min(t->point_count, t->drawn_point_count);
     if (count <= 0 || !t->x_values || !t->y_values) continue;
     Colour colour = resources.palette[std::min(std::max(t->colour_index, 0), kColourCount - 1)];

@@ -4,12 +4,18 @@
 // rectangle only when it was placed, a legend position only when the label was dragged. Whatever is left out must read back as automatic, which holds only when
 // the store starts empty; the callers see to that (a key of an earlier save would otherwise
 // come back).
+//
+// Only traces a load can make again are written. One without an expression text (a spectrum,
+// a monitor's trace, experimental data) would reopen as an empty graph without a word, so it
+// is left out as a trace of no plot is, and the user is told which were.
 #include "save.h"
 
 #include "../base/cformat.h"
+#include "../base/messages.h"
 #include "../expr/expression.h"
 #include "../graph/axis.h"
 #include "../graph/properties.h"
+#include "../resources/resource_ids.h"
 #include "font_keys.h"
 
 const char kGraphSection[] = "ulmograph";
@@ -112,6 +118,10 @@ void write_text_block(Writer &w, const TextBlock &b, int number) {
 
 }  // namespace
 
+bool saved_in_graph_file(const Trace &trace) {
+  return trace.plot_index != -1 && trace.y_expression && !expression_text(trace.y_expression).empty();
+}
+
 bool save_graph(const Graph &graph, const std::string &data_file, ProfileFunctions &file) {
   Writer w{file};
   w.number(kGraphSection, "View", graph.view_mode);
@@ -132,7 +142,7 @@ bool save_graph(const Graph &graph, const std::string &data_file, ProfileFunctio
   w.number(kTracesSection, "ShowLegends", graph.legend_display);
   int written = 0;
   for (const Trace *t = graph.head->next; t; t = t->next)
-    if (t->plot_index != -1) write_trace(w, *t, ++written);
+    if (saved_in_graph_file(*t)) write_trace(w, *t, ++written);
   w.number(kTracesSection, "NumberOfTraces", written);
 
   int blocks = 0;
@@ -143,6 +153,13 @@ bool save_graph(const Graph &graph, const std::string &data_file, ProfileFunctio
     for (const TextBlock *b = graph.text_blocks; b; b = b->next) write_text_block(w, *b, ++number);
   }
   return w.ok;
+}
+
+void report_traces_left_out(WindowHandle owner, const Graph &graph) {
+  std::string legends;
+  for (const Trace *t = graph.head->next; t; t = t->next)
+    if (!saved_in_graph_file(*t)) legends += (legends.empty() ? "" : ", ") + t->legend.text;
+  if (!legends.empty()) show_message(owner, kMbIconExclamation, IDS_TRACES_LEFT_OUT, legends.c_str());
 }
 
 std::string graph_file_name(const std::string &chosen) {

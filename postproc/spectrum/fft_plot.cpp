@@ -117,11 +117,13 @@ Graph *create_fft_graph(WindowHandle owner, const FftTraceChoice &choice, Spectr
     hi = std::fmax(hi, spectrum.magnitude[k]);
   }
   double first = spectrum.frequency[0], last = spectrum.frequency[n - 1];
-  if (!add_trace(graph, 0, 0, 0, 0, fft_title(choice.name), n, 0, spectrum.frequency.get(),
-                 spectrum.magnitude.get(), preferences)) {
+  Trace *trace = add_trace(graph, 0, 0, 0, 0, fft_title(choice.name), n, 0, spectrum.frequency.get(),
+                           spectrum.magnitude.get(), preferences);
+  if (!trace) {
     destroy_graph(graph);
     return nullptr;
   }
+  trace->spectrum = true;
   spectrum.frequency.release();
   spectrum.magnitude.release();
   spectrum.count = 0;

@@ -48,9 +48,10 @@ FftPlotStatus normalized_fft_spectrum(const FftTraceChoice &choice, Spectrum &ou
 std::string fft_title(const std::string &trace_name);
 
 // The graph of a spectrum window: x title "FREQ" in Hz, the trace's y unit, linear axes, one
-// solid trace "FFT(name)" that takes the spectrum's arrays, ranges from the first to the last
-// frequency and from the smallest to the largest magnitude. None when memory runs out (the
-// spectrum is then freed with it).
+// solid spectrum trace "FFT(name)" that takes the spectrum's arrays (a logarithmic x axis
+// leaves its 0 Hz point out), ranges from the first to the last frequency and from the
+// smallest to the largest magnitude. None when memory runs out (the spectrum is then freed
+// with it).
 Graph *create_fft_graph(WindowHandle owner, const FftTraceChoice &choice, Spectrum &spectrum,
                         const GraphPreferences &preferences);
 

@@ -14,6 +14,7 @@
 #include "../base/cformat.h"
 #include "../graph/properties.h"
 #include "../graph/scaling.h"
+#include "../resources/resource_ids.h"
 #include "psd.h"
 
 namespace {
@@ -71,6 +72,7 @@ MonitorStatus compute(const MonitorData &data, const MonitorSettings &s, Monitor
     MonitorColumn column;
     MonitorStatus status = column_result(xs, ys, s, column);
     if (status != kMonitorOk) return status;
+    if (r.table && std::isnan(column.sndr)) return kMonitorNoSndr;
     r.x_min = column.x[0];
     r.x_max = column.x[static_cast<size_t>(column.count - 1)];
     track(r.y_min, r.y_max, column.y.get(), column.count);
@@ -97,6 +99,14 @@ MonitorStatus compute_monitor(const MonitorData &data, const MonitorSettings &se
   return status;
 }
 
+int monitor_status_message(MonitorStatus status) {
+  switch (status) {
+    case kMonitorShortData: return IDS_MONITOR_SHORT_FILE;
+    case kMonitorNoSndr: return IDS_MONITOR_NO_SNDR;
+    default: return 0;
+  }
+}
+
 Graph *create_monitor_graph(WindowHandle owner, const GraphPreferences &preferences) {
   return create_graph(owner, "X Axis Title", "", "", 1, 1, preferences);
 }
@@ -115,9 +125,11 @@ bool apply_monitor_result(Graph *graph, bool fresh, MonitorResult &result,
       trace = next_trace(graph);
       continue;
     }
-    if (!add_trace(graph, 0, 0, 0, 0, result.trace_name, column.count, -1, column.x.get(),
-                   column.y.get(), preferences))
-      return false;
+    Trace *added = add_trace(graph, 0, 0, 0, 0, result.trace_name, column.count, -1, column.x.get(),
+                             column.y.get(), preferences);
+    if (!added) return false;
+    // A PSD, or a spectrum in dB that the file holds.
+    added->spectrum = true;
     column.x.release();
     column.y.release();
   }

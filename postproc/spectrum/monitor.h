@@ -15,7 +15,7 @@
 struct MonitorColumn {
   std::unique_ptr<double[]> x, y;   // new[]: the trace takes them over
   int32_t count = 0;
-  double sndr = 0;                  // dB, -inf when undefined
+  double sndr = 0;                  // dB; +inf without noise, not a number when undefined
 };
 
 // One row of the "Extracted values" table: "Trace k", "SNDR", the value, "dB".
@@ -42,17 +42,21 @@ enum MonitorStatus {
   kMonitorTooFewRows,     // fewer than 3 rows: nothing to plot, nothing said
   kMonitorShortData,      // fewer samples than one sequence (or than 4)
   kMonitorOutOfMemory,    // nothing is kept
+  kMonitorNoSndr,         // an SNDR is asked for, and a column's band does not hold its signal
 };
 
 MonitorStatus compute_monitor(const MonitorData &data, const MonitorSettings &settings,
                               MonitorResult &result);
+// The string-table text that tells the user why a computation of the file shows nothing,
+// with the file's name for its "%s"; 0 where nothing is said.
+int monitor_status_message(MonitorStatus status);
 
 // The graph of a monitor's new window: x title "X Axis Title", no units, linear axes.
 Graph *create_monitor_graph(WindowHandle owner, const GraphPreferences &preferences);
 
-// Puts a result into the window's graph: a new window (`fresh`) gets one trace per column,
-// plot index -1 so that a graph file leaves them out; an existing one gives its traces, in
-// order, the new points (a column beyond its traces becomes a new trace). Then the data
-// ranges. The result's arrays pass to the traces. False when memory ran out for a trace.
+// Puts a result into the window's graph: a new window (`fresh`) gets one spectrum trace per
+// column, plot index -1 so that a graph file leaves them out; an existing one gives its
+// traces, in order, the new points (a column beyond its traces becomes a new trace). Then the
+// data ranges. The result's arrays pass to the traces. False when memory ran out for a trace.
 bool apply_monitor_result(Graph *graph, bool fresh, MonitorResult &result,
                           const GraphPreferences &preferences);

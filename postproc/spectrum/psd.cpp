@@ -12,6 +12,9 @@
 namespace {
 
 const double kFloor = 1e-20;   // keeps the logarithm of an empty bin finite
+// How far below zero, relative to the in-band power, rounding can take the noise of a clean
+// signal: the sum of a million bins and the round trip through the logarithm stay far below.
+const double kRounding = 1e-9;
 
 // 10 log10 of the summed powers of index i and, with the window, its neighbours.
 double signal_level(const std::vector<double> &power, int32_t i, bool hann) {
@@ -89,13 +92,14 @@ PsdStatus psd_spectrum(const double *samples, int32_t count, const MonitorSettin
 
 double sndr_from_powers(double signal_level, double in_band_power) {
   double noise = in_band_power - pow(10.0, signal_level / 10.0);
-  if (!(noise > 0)) return -std::numeric_limits<double>::infinity();
-  return signal_level - 10.0 * log10(noise);
+  if (noise > 0) return signal_level - 10.0 * log10(noise);
+  if (noise >= -kRounding * in_band_power) return std::numeric_limits<double>::infinity();
+  return std::numeric_limits<double>::quiet_NaN();
 }
 
 double spectrum_file_sndr(const double *x, const double *y, int32_t n, int32_t oversampling,
                           bool hann) {
-  if (n < 1) return -std::numeric_limits<double>::infinity();
+  if (n < 1) return std::numeric_limits<double>::quiet_NaN();
   double band = x[n - 1] / oversampling;
   double in_band = 0, largest = -std::numeric_limits<double>::infinity();
   int32_t signal = 0;
@@ -117,6 +121,7 @@ double spectrum_file_sndr(const double *x, const double *y, int32_t n, int32_t o
 }
 
 std::string format_sndr(double sndr) {
-  if (std::isinf(sndr) && sndr < 0) return "-inf";
+  // Spelled out, since C runtimes differ in how "%g" writes an infinity.
+  if (std::isinf(sndr)) return sndr > 0 ? "inf" : "-inf";
   return c_format("%g", sndr);
 }

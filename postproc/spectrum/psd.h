@@ -16,7 +16,7 @@ struct PsdSpectrum {
   double smallest, largest;        // levels
   int32_t signal_index;            // the in-band point of the largest level
   double in_band_power;
-  double sndr;                     // dB; -inf when undefined (see sndr_from_powers)
+  double sndr;                     // dB; +inf or not a number (see sndr_from_powers)
 };
 
 enum PsdStatus {
@@ -34,9 +34,10 @@ enum PsdStatus {
 PsdStatus psd_spectrum(const double *samples, int32_t count, const MonitorSettings &settings,
                        PsdSpectrum &out);
 
-// SNDR = S - 10 log10(in-band power - 10^(S/10)). When the in-band power is not above the
-// signal's, no noise is left to measure and the logarithm has no value: the SNDR is then
-// -infinity, the one result that no converter can be taken to pass with.
+// SNDR = S - 10 log10(in-band power - 10^(S/10)). When that noise is zero, or below zero
+// by no more than rounding, the signal has no noise beside it: the SNDR is +infinity. When
+// the band holds clearly less power than the signal (it holds no point, or the signal's
+// window reaches beyond it), there is no SNDR: the result is not a number.
 double sndr_from_powers(double signal_level, double in_band_power);
 
 // SNDR of a file that holds a spectrum: levels y in dB at x, band [0, x[n-1]/OSR); the signal
@@ -44,5 +45,6 @@ double sndr_from_powers(double signal_level, double in_band_power);
 double spectrum_file_sndr(const double *x, const double *y, int32_t n, int32_t oversampling,
                           bool hann);
 
-// The SNDR as the table and ulmocli show it: "%g", and "-inf" when it is undefined.
+// The SNDR as the table and ulmocli show it: "%g", "inf" for +infinity. Not for an SNDR
+// that is not a number, which is refused with a message instead.
 std::string format_sndr(double sndr);

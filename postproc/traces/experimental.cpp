@@ -1,12 +1,14 @@
 // Experimental data files and the traces they become.
 //
 // The file is read whole into memory and parsed there: its line ends are checked on the raw
-// bytes, then carriage-return/line-feed pairs become line feeds as a text-mode read would make
-// them, so the parse is the same on every C runtime. Nothing reaches the graph before the
+// bytes, then carriage-return/line-feed pairs become line feeds and an end-of-file mark
+// (Ctrl+Z) ends the text, as a text-mode read would make them, so the parse is the same on
+// every C runtime. Nothing reaches the graph before the
 // whole file has been read and every trace has its arrays; a trace that cannot be added takes
 // the ones added before it back out.
 #include "experimental.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -90,11 +92,14 @@ bool looks_like_a_row(const std::string &line, int width) {
   return numbers == width;
 }
 
+const char kEndOfFileMark = '\x1a';
+
 std::string text_mode(const std::string &bytes) {
   std::string text;
-  text.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); i++)
-    if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) text += bytes[i];
+  size_t end = std::min(bytes.find(kEndOfFileMark), bytes.size());
+  text.reserve(end);
+  for (size_t i = 0; i < end; i++)
+    if (!(bytes[i] == '\r' && i + 1 < end && bytes[i + 1] == '\n')) text += bytes[i];
   return text;
 }
 
@@ -136,8 +141,6 @@ int parse_experimental_data(const std::string &bytes, ExperimentalData &out) {
     std::vector<double> values(static_cast<size_t>(count));
     for (double &v : values)
       if (!read_value(c, v)) return kExperimentalReadError;
-    c.skip_blanks();
-    if (!c.at_end()) return kExperimentalReadError;
     out.point_count = n;
     out.names = std::move(names);
     out.values = std::move(values);

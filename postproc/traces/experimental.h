@@ -33,10 +33,11 @@ struct ExperimentalData {
 // feed. None at all is a read error.
 int check_experimental_line_ends(const std::string &bytes);
 
-// Reads a whole file's bytes. Besides what the format says, a token that is not a finite
-// number, a name line that holds exactly M + 1 numbers (a row where a name should be), and
-// anything but white space after the last value are read errors: each means the columns
-// would no longer line up, as a missing name line shifts every value.
+// Reads a whole file's bytes: exactly N x (M + 1) values, and whatever follows the last of
+// them (a note, more rows, an end-of-file mark) is not read. Besides what the format says, a
+// token that is not a finite number and a name line that holds exactly M + 1 numbers (a row
+// where a name should be) are read errors: each means the columns would no longer line up,
+// as a missing name line shifts every value.
 int parse_experimental_data(const std::string &bytes, ExperimentalData &out);
 
 // Adds the data's traces to the graph (kind 1, symbols only, black, plot index -1), widens the

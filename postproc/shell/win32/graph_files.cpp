@@ -67,8 +67,12 @@ void save_graph_file() {
   if (!file_dialog(path, false, IDS_INITIAL_GRAPH_FILE, load_text(IDS_FILTER_GRAPH_FILES))) return;
   path = graph_file_name(path);
   // Remembered once it holds the graph: the welcome dialog offers it as the last graph.
-  if (write_graph_file(*graph, path)) set_setting_text("LastGraph", path);
-  else show_message(app().frame, kMbIconStop, IDS_CANT_OPEN_FILE, path.c_str());
+  if (!write_graph_file(*graph, path)) {
+    show_message(app().frame, kMbIconStop, IDS_CANT_OPEN_FILE, path.c_str());
+    return;
+  }
+  set_setting_text("LastGraph", path);
+  report_traces_left_out(app().frame, *graph);
 }
 
 GraphFileOpening open_graph_file(std::string path) {

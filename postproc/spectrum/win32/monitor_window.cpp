@@ -67,8 +67,8 @@ bool compute_into_window(HWND mdi_client, MonitorSettings *s, bool refresh,
   }
   MonitorResult result;
   MonitorStatus status = compute_monitor(data, *s, result);
-  if (status == kMonitorShortData)
-    show_message(owner, kMbIconExclamation, IDS_MONITOR_SHORT_FILE, s->file_name.c_str());
+  if (int message = monitor_status_message(status))
+    show_message(owner, kMbIconExclamation, message, s->file_name.c_str());
   if (status != kMonitorOk) return false;
   // The table comes before the graph window, and without it nothing is plotted.
   if (result.table && !create_table_window(mdi_client, extracted_values(result))) return false;

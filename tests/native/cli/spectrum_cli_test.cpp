@@ -117,4 +117,47 @@ TEST(CliPsd, ColumnsAndFailures) {
   EXPECT_EQ(run("psd " + spectra + " --fs fast").status, 1);
 }
 
+// A signal without noise in its band reads "inf"; a band that does not hold the signal has no
+// SNDR, and says so instead of printing a number.
+TEST(CliPsd, CleanSignalsAndBandsWithoutOne) {
+  std::string tone = "samples\n", short_tone = "samples\n";
+  char buffer[64];
+  for (int i = 0; i < 1024; i++) {
+    snprintf(buffer, sizeof buffer, "%.17g\n", sin(8.0 * atan(1.0) * i / 1024));
+    tone += buffer;
+    if (i < 64) short_tone += buffer;
+  }
+  struct Row {
+    const char *name, *file, *text, *arguments;
+    int status;
+    const char *last_line;   // of stdout, or the message on stderr
+  } rows[] = {
+      {"noise below rounding", "clean.dat", "f a\n0 -200\n1 0\n2 -200\n3 -200\n", " --no-psd --osr 1", 0, "SNDR inf dB"},
+      {"a band of the signal's bin alone", "tone.dat", tone.c_str(), " --osr 256", 0, "SNDR inf dB"},
+      {"noise beside it", "tone.dat", tone.c_str(), " --osr 2", 0, nullptr},
+      {"a band without a bin", "short.dat", short_tone.c_str(), "", 5,
+       "The signal band does not hold the signal of the file '%s': it has no SNDR"},
+  };
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    std::string path = write_file(row.file, row.text);
+    CliRun r = run("psd " + path + row.arguments);
+    ASSERT_EQ(r.status, row.status) << r.err;
+    std::vector<std::string> lines = lines_of(row.status == 0 ? r.out : r.err);
+    ASSERT_FALSE(lines.empty());
+    if (row.status != 0) {
+      EXPECT_EQ(r.out, "");
+      char message[512];
+      snprintf(message, sizeof message, row.last_line, path.c_str());
+      EXPECT_EQ(lines.back(), message);
+    } else if (row.last_line) {
+      EXPECT_EQ(lines.back(), row.last_line);
+    } else {
+      double sndr = 0;
+      EXPECT_EQ(sscanf(lines.back().c_str(), "SNDR %lf dB", &sndr), 1) << lines.back();
+      EXPECT_GT(sndr, 100);   // the rounding noise of the transform, far from inf
+    }
+  }
+}
+
 }  // namespace

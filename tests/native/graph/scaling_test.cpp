@@ -107,6 +107,12 @@ const CheckRow kChecks[] = {
     {"log floor only", 0.05, 20, 10, true, false, true, -2, 1, 10, nullptr},
     {"log base 8", 0.5, 100, 8, true, true, true, -1, 3, 8, nullptr},   // -1/3 and 2.21
     {"log 1e-300 .. 1e300", 1e-300, 1e300, 10, false, false, true, -300, 300, 10, nullptr},
+    // A logarithm within 1e-9 of a whole number is that number before it is enclosed.
+    {"sweep end written 10000000.000000212", 1, 10000000.000000212, 10, true, true, true, 0, 7, 10, nullptr},
+    {"start a rounding below a decade", 0.09999999999999, 1000, 10, true, true, true, -1, 3, 10, nullptr},
+    {"8.7e-10 beyond both decades snaps", 1e7 * (1 - 2e-9), 1e8 * (1 + 2e-9), 10, true, true, true, 7, 8, 10, nullptr},
+    {"1.3e-9 above a decade is enclosed", 1e7 * (1 - 3e-9), 1e7 * (1 + 3e-9), 10, true, true, true, 6, 8, 10, nullptr},
+    {"base 8 snaps too", 0.125 * (1 - 1e-12), 512.0000001, 8, true, true, true, -1, 3, 8, nullptr},
 };
 
 TEST(CheckAxisRange, Table) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
+#include "base/cformat.h"
 #include "data/plot_model.h"
 #include "expr/expression.h"
 #include "graph/axis.h"
@@ -12,6 +14,8 @@
 #include "graph/text_block.h"
 #include "graphfile/save.h"
 #include "graphfile_fixture.h"
+#include "spectrum/fft_plot.h"
+#include "traces/experimental.h"
 #include "traces/new_plot.h"
 
 namespace {
@@ -121,6 +125,73 @@ TEST_F(RoundTripTest, TracesNotFromThePlotsAreLeftOutAndTheRestNumberedInOrder) 
   EXPECT_EQ(saved.find("tt of plot 1"), std::string::npos);
   ASSERT_NE(load_text(saved).graph, nullptr);
   EXPECT_EQ(loaded.title, "'v(b)' \"first\" plot ");
+}
+
+// A trace a load could not make again (no expression text) is left out like a trace of no
+// plot, and the save says which were; a graph left with none opens with its message.
+TEST_F(RoundTripTest, TracesWithoutAnExpressionAreLeftOutAndNamed) {
+  auto experimental = [this](Graph *g) {
+    ExperimentalData data{2, {"bench a", "bench b"}, {0, 1, 2, 3, 4, 5}};
+    std::string title;
+    EXPECT_EQ(add_experimental_traces(g, data, title, preferences), kExperimentalDone);
+  };
+  // The spectrum of the graph's first trace, in a graph of its own as the FFT commands make it.
+  auto spectrum_of = [this](Graph *g) {
+    std::vector<FftTraceChoice> choices = fft_trace_choices(g);
+    Spectrum out;
+    EXPECT_EQ(normalized_fft_spectrum(choices[0], out), kFftOk);
+    return create_fft_graph(nullptr, choices[0], out, preferences);
+  };
+  struct Row {
+    const char *name;
+    std::function<Graph *(Graph *)> make;   // from the three traces of two plots
+    int written;
+    const char *left_out;                   // the message, or none
+  } rows[] = {
+      {"New Plot and Overlay", [](Graph *g) { return g; }, 3, nullptr},
+      {"with experimental data", [&](Graph *g) { experimental(g); return g; }, 3,
+       "These traces have no expression of the data file and were left out of the graph file: "
+       "bench a, bench b"},
+      {"a trace of no plot beside them", [](Graph *g) {
+         set_trace_property(first_trace(g), kTracePlotIndex, number_value(-1));
+         return g;
+       }, 2, "These traces have no expression of the data file and were left out of the graph file: 'v(b)'"},
+      {"an FFT window", spectrum_of, 0,
+       "These traces have no expression of the data file and were left out of the graph file: FFT('v(b)')"},
+  };
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    Graph *source = traces_over_two_plots();
+    Graph *g = row.make(source);
+    ui.messages.clear();
+    std::string saved = save_text(*g);
+    EXPECT_NE(saved.find(c_format("NumberOfTraces=%d\r\n", row.written)), std::string::npos) << saved;
+    EXPECT_EQ(saved.find(c_format("[trace%d]", row.written + 1)), std::string::npos);
+    EXPECT_EQ(saved.find("YExpression=\"\""), std::string::npos);
+    report_traces_left_out(owner, *g);
+    if (row.left_out) {
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_EQ(ui.messages[0].text, row.left_out);
+      EXPECT_EQ(ui.messages[0].flags, static_cast<unsigned>(kMbIconExclamation));
+      EXPECT_EQ(ui.messages[0].owner, owner);
+    } else {
+      EXPECT_TRUE(ui.messages.empty());
+    }
+    if (g != source) destroy_graph(g);
+
+    ui.messages.clear();
+    LoadedGraph &l = load_text(saved);
+    if (row.written == 0) {
+      EXPECT_EQ(l.graph, nullptr);
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_EQ(ui.messages[0].text, "No specification of traces found in the graph file!");
+      continue;
+    }
+    ASSERT_NE(l.graph, nullptr);
+    int loaded_traces = 0;
+    for (const Trace *t = l.graph->head->next; t; t = t->next) loaded_traces++;
+    EXPECT_EQ(loaded_traces, row.written);
+  }
 }
 
 TEST_F(RoundTripTest, AnAutomaticValueWritesNoKeyAndStaysAutomatic) {

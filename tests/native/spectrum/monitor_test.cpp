@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/cformat.h"
+#include "base/text.h"
 #include "graph/axis.h"
 #include "graph/resources.h"
 #include "graph/graph.h"
@@ -123,7 +124,7 @@ TEST(Psd, AveragingAndSequenceLimits) {
   EXPECT_EQ(psd_spectrum(s.data(), 3, defaults(), p), kPsdTooFewSamples);
 }
 
-TEST(Sndr, TwoTonesAndTheUndefinedCase) {
+TEST(Sndr, TwoTonesACleanToneAndAnEmptyBand) {
   // Signal 1.0 at bin 8, distortion 0.01 at bin 3: 40 dB exactly (the 1e-20 floors aside).
   std::vector<double> s = tone(1024, 8, 1.0), d = tone(1024, 3, 0.01);
   for (size_t i = 0; i < s.size(); i++) s[i] += d[i];
@@ -133,10 +134,40 @@ TEST(Sndr, TwoTonesAndTheUndefinedCase) {
 
   std::vector<double> pure = tone(1024, 8, 1.0);
   MonitorSettings wide = defaults();
-  wide.oversampling_ratio = 256;   // the band holds bin 1 only
+  wide.oversampling_ratio = 256;   // the band holds bin 1 only, the signal of the band
   psd_spectrum(pure.data(), 1024, wide, p);
-  EXPECT_EQ(p.sndr, -kInf);
-  EXPECT_EQ(sndr_from_powers(0.0, 0.5), -kInf);
+  EXPECT_EQ(p.sndr, kInf);
+  wide.oversampling_ratio = 512;   // the band ends at bin 1: it holds no bin at all
+  psd_spectrum(pure.data(), 1024, wide, p);
+  EXPECT_TRUE(std::isnan(p.sndr)) << p.sndr;
+}
+
+TEST(Sndr, FromPowers) {
+  const double kNaN = NAN;
+  struct Row {
+    const char *name;
+    double signal_level, in_band_power, sndr;
+  } rows[] = {
+      {"noise 20 dB below", 0, 1.01, 20},
+      {"noise 10 dB below", 10, 11, 10},
+      {"no noise beside the signal", 10, 10, kInf},
+      {"noise lost in the sum", 0, 1 + 1e-20, kInf},
+      {"a rounding below zero", 0, 1 - 1e-16, kInf},
+      {"a band without power", 0, 0, kNaN},
+      {"half the signal in band", 0, 0.5, kNaN},
+      {"beyond rounding", 0, 1 - 2e-9, kNaN},
+  };
+  for (const Row &r : rows) {
+    double sndr = sndr_from_powers(r.signal_level, r.in_band_power);
+    if (std::isnan(r.sndr)) {
+      EXPECT_TRUE(std::isnan(sndr)) << r.name << ": " << sndr;
+    } else if (std::isinf(r.sndr)) {
+      EXPECT_EQ(sndr, r.sndr) << r.name;
+    } else {
+      EXPECT_NEAR(sndr, r.sndr, 1e-9) << r.name;
+    }
+  }
+  EXPECT_EQ(format_sndr(kInf), "inf");
   EXPECT_EQ(format_sndr(-kInf), "-inf");
   EXPECT_EQ(format_sndr(40.0), "40");
   EXPECT_EQ(format_sndr(61.234567), "61.2346");
@@ -150,6 +181,12 @@ TEST(Sndr, OfASpectrumFile) {
   EXPECT_NEAR(spectrum_file_sndr(x, y, 9, 2, false), -10 * log10(noise), 1e-9);
   // Hann: the signal takes its neighbours, leaving one -30 dB point of noise.
   EXPECT_NEAR(spectrum_file_sndr(x, y, 9, 2, true), 10 * log10(1.011) + 30, 1e-9);
+
+  const double clean[] = {-200, 0, -200, -200, -60, -60, -60, -60, -60};
+  EXPECT_EQ(spectrum_file_sndr(x, clean, 9, 2, false), kInf);           // 1 + 2e-20 is 1
+  EXPECT_EQ(spectrum_file_sndr(x, y, 9, 8, false), kInf);               // x < 1: the signal alone
+  EXPECT_TRUE(std::isnan(spectrum_file_sndr(x + 1, y, 8, 8, false)));   // x < 1: nothing
+  EXPECT_TRUE(std::isnan(spectrum_file_sndr(x, y, 0, 2, false)));
 }
 
 // A converter-like signal of known SNDR, read from a file as the simulator would write it.
@@ -224,6 +261,45 @@ TEST(Monitor, ColumnsOfASpectrumFile) {
   EXPECT_TRUE(r.rows.empty());
 }
 
+// What the "Extracted values" table shows for a clean signal, and the SNDRs it refuses.
+TEST(Monitor, SndrCellsAndRefusals) {
+  std::string clean = "f a b\n", samples = "samples\n";
+  for (int i = 0; i < 8; i++) clean += c_format("%d %g %g\n", i, i == 1 ? 0.0 : i < 4 ? -200.0 : -60.0, i == 1 ? 0.0 : -40.0);
+  for (double v : tone(64, 2, 1.0)) samples += c_format("%.17g\n", v);
+  MonitorSettings spectrum_file = defaults(), psd = defaults();
+  spectrum_file.psd = false;
+  spectrum_file.oversampling_ratio = 2;   // x < 3.5
+  struct Row {
+    const char *name;
+    std::string text;
+    MonitorSettings settings;
+    bool calculate_sndr;
+    MonitorStatus status;
+    std::vector<std::string> cells;   // column 3 of each row
+  } rows[] = {
+      {"noise below rounding reads inf", clean, spectrum_file, true, kMonitorOk, {"inf", "35.2288"}},
+      // 64 samples: the band below fs/64 ends at bin 1 and holds no bin.
+      {"a band that holds no bin", samples, psd, true, kMonitorNoSndr, {}},
+      {"no SNDR asked for", samples, psd, false, kMonitorOk, {}},
+  };
+  for (Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    row.settings.calculate_sndr = row.calculate_sndr;
+    MonitorResult r;
+    ASSERT_EQ(compute_monitor(read(row.text), row.settings, r), row.status);
+    ASSERT_EQ(r.rows.size(), row.cells.size());
+    for (size_t i = 0; i < row.cells.size(); i++) EXPECT_EQ(r.rows[i].cells[2], row.cells[i]);
+    if (row.status != kMonitorOk) {
+      EXPECT_TRUE(r.columns.empty());
+    }
+  }
+  EXPECT_EQ(load_text(monitor_status_message(kMonitorNoSndr)),
+            "The signal band does not hold the signal of the file '%s': it has no SNDR");
+  EXPECT_EQ(load_text(monitor_status_message(kMonitorShortData)), "The file '%s' holds fewer samples than one sequence");
+  EXPECT_EQ(monitor_status_message(kMonitorOk), 0);
+  EXPECT_EQ(monitor_status_message(kMonitorTooFewRows), 0);
+}
+
 TEST(Monitor, SettingsChecks) {
   MonitorSettings s = defaults();
   EXPECT_EQ(check_monitor_settings(s), kSettingsOk);
@@ -256,6 +332,7 @@ class MonitorGraphTest : public ::testing::Test {
 TEST_F(MonitorGraphTest, RefreshReplotsInPlace) {
   MonitorSettings s = defaults();
   s.psd = false;
+  s.calculate_sndr = false;   // x >= 1: the band below x[n-1]/32 holds no point
   MonitorResult r;
   ASSERT_EQ(compute_monitor(read("1 1 2\n2 3 4\n3 5 6\n"), s, r), kMonitorOk);
   graph = create_monitor_graph(nullptr, preferences);
@@ -267,6 +344,7 @@ TEST_F(MonitorGraphTest, RefreshReplotsInPlace) {
   EXPECT_EQ(first->legend.text, "Trace 1");
   EXPECT_EQ(first->next->legend.text, "Trace 1");
   EXPECT_EQ(first->plot_index, -1);
+  EXPECT_TRUE(first->spectrum);
   EXPECT_EQ(first->y_values[2], 5);
 
   // The file grew and gained a column: the same traces take the new data, a third is added.

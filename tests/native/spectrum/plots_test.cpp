@@ -7,6 +7,7 @@
 #include "graph/axis.h"
 #include "graph/resources.h"
 #include "graph/graph.h"
+#include "graph/scaling.h"
 #include "shell/settings.h"
 #include "spectrum/fft_plot.h"
 #include "spectrum/sample_count.h"
@@ -169,6 +170,33 @@ TEST_F(FftGraphTest, EveryTraceIsOfferedAndItsSpectrumGetsAGraph) {
   double peak = 0;
   for (int i = 0; i < t->point_count; i++) peak = std::max(peak, t->y_values[i]);
   EXPECT_EQ(y.max, peak);
+}
+
+// The DC term stands at 0 Hz; a logarithmic frequency axis starts at the first bin instead.
+TEST_F(FftGraphTest, SpectraTurnLogarithmicKeepingTheirDcTerm) {
+  Signal tone = sampled(1000, 1.0, [](double t) { return 0.5 + sin(kTwoPi * 50 * t); });
+  struct Row {
+    const char *name;
+    FftPlotStatus (*spectrum)(const FftTraceChoice &, Spectrum &);
+    double first;   // Hz
+  } rows[] = {{"normalised", normalized_fft_spectrum, 0}, {"plain", plain_fft_spectrum, 1000.0 / 512}};
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    Spectrum out;
+    // The trace's own 1000 points 1 ms apart: bins 1 Hz apart, 1000/512 Hz when cut to 512.
+    ASSERT_EQ(row.spectrum(tone.choice(1000), out), kFftOk);
+    destroy_graph(spectrum_graph);
+    spectrum_graph = create_fft_graph(nullptr, tone.choice(1000), out, preferences);
+    ASSERT_TRUE(spectrum_graph);
+    const Trace *t = spectrum_graph->head->next;
+    EXPECT_TRUE(t->spectrum);
+    EXPECT_DOUBLE_EQ(t->x_values[0], row.first);
+    ASSERT_TRUE(set_axis_base(spectrum_graph, 0, 10));
+    EXPECT_EQ(spectrum_graph->axes[0].min, 0);   // 1 Hz
+    EXPECT_EQ(spectrum_graph->axes[0].max, 3);   // up to 500 Hz
+    EXPECT_DOUBLE_EQ(data_range(spectrum_graph, 0).min, row.first);
+    EXPECT_DOUBLE_EQ(t->x_values[0], row.first);
+  }
 }
 
 }  // namespace

@@ -49,13 +49,21 @@ class ExperimentalTest : public TracesTest {
 };
 
 TEST_F(ExperimentalTest, ThreeRowsOfTwoTracesWithAnyLineBreaks) {
-  const char *files[] = {
-      kGood,
+  const std::string good = kGood;
+  const std::string files[] = {
+      good,
       "3\r\n2\r\nfirst\r\nsecond\r\n0 1 2 1 3 4 2 5 6\r\n",
       "3\r\n2\r\n   first\r\nsecond\r\n0\r\n1\t2\r\n1\r\n\r\n3 4 2\t5\r\n6\r\n\r\n",
       "  3  \r\n2\r\n\r\nfirst\r\nsecond\r\n0 1 2\n1 3 4\r2 5 6",
+      // Nothing after the last value is read.
+      good + "\r\nmeasured on the bench, 3 May\r\n",
+      good + "\r\n3 7 8\r\n4 9 10\r\n",
+      good + " 7",
+      good + "\r\n\x1a",
+      good + "\x1a",
+      good + "\x1a" "7 x\r\n\xff\xfe",
   };
-  for (const char *file : files) {
+  for (const std::string &file : files) {
     SCOPED_TRACE(file);
     new_graph();
     ASSERT_TRUE(set_data_range(graph, 0, 0.5, 1.5));
@@ -114,6 +122,10 @@ TEST_F(ExperimentalTest, DamagedFilesAddNothing) {
       {"a name line missing, values to spare", "3\r\n2\r\na\r\n0 1 2\r\n1 3 4\r\n2 5 6\r\n3 7 8\r\n",
        kExperimentalReadError},
       {"a value short", "3\r\n2\r\na\r\nb\r\n0 1 2\r\n1 3 4\r\n2 5", kExperimentalReadError},
+      {"a value short, then a note", "3\r\n2\r\na\r\nb\r\n0 1 2\r\n1 3 4\r\n2 5\r\nend\r\n", kExperimentalReadError},
+      {"the end-of-file mark before the last value", "3\r\n2\r\na\r\nb\r\n0 1 2\r\n1 3 4\r\n2 5\x1a 6",
+       kExperimentalReadError},
+      {"the end-of-file mark among the names", "1\r\n2\r\na\x1a\r\nb\r\n0 1 2", kExperimentalReadError},
       {"names that are numbers, yet no row", "1\r\n2\r\n25\r\n3 4\r\n0 1 2", kExperimentalDone},
       {"no names at all", "3\r\n2\r\n", kExperimentalReadError},
   };

@@ -19,6 +19,7 @@ namespace {
 const int kWait = 20000;
 const int kOpenGraph = 10015, kSaveGraph = 10016, kRecent1 = 10010, kCloseAll = 15004;
 const int kAddText = 12005, kFormatYAxis = 13002, kFormatXLabel = 13003, kPrintLayout = 14006;
+const int kAddNormalizedFftPlot = 12003;
 const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
 
 std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
@@ -185,6 +186,51 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
   g = shown_graph();
   ASSERT_NE(g, nullptr);
   EXPECT_TRUE(same_pixels(picture(g, "graphfile-from-welcome.bmp"), made));
+}
+
+// A spectrum has no expression a graph file could keep: the save names it as left out, and
+// the file, which holds no trace, opens with the message that says so instead of an empty graph.
+TEST_F(GraphFiles, ASpectrumIsNamedAsLeftOutAndItsFileOpensWithAMessage) {
+  start("/x");
+  Program link{};
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+  EXPECT_EQ(wait_for_exit(link, kWait), 0);
+  ASSERT_NE(shown_graph(), nullptr);
+  command(kAddNormalizedFftPlot);
+  HWND fft = dialog("Add FFT Plot");
+  ASSERT_NE(fft, nullptr);
+  press_button(fft, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(fft, kWait));
+  HWND spectrum = nullptr;
+  ASSERT_TRUE(wait_until([&] {
+    spectrum = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    return spectrum && window_text(spectrum).rfind("FFT(", 0) == 0;
+  }, kWait)) << "the active window is \"" << (spectrum ? window_text(spectrum) : std::string()) << "\"";
+  const std::string title = window_text(spectrum);
+
+  command(kSaveGraph);
+  choose_file(dialog("Save As"), graph_file);
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr) << "waited for a message box after the save; the active window is \""
+                          << window_text(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0))) << "\"";
+  EXPECT_EQ(message_box_text(box),
+            "These traces have no expression of the data file and were left out of the graph file: " + title);
+  press_button(box, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(box, kWait));
+  settled();
+
+  command(kCloseAll);
+  ASSERT_TRUE(wait_until([&] { return FindWindowExA(client, nullptr, "ChildGraph", nullptr) == nullptr; }, kWait));
+  command(kOpenGraph);
+  choose_file(dialog("Open"), graph_file + ".upg");
+  box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr) << "waited for a message box on opening a graph file without traces; a graph window "
+                          << (FindWindowExA(client, nullptr, "ChildGraph", nullptr) ? "opened" : "did not open");
+  EXPECT_EQ(message_box_text(box), "No specification of traces found in the graph file!");
+  press_button(box, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(box, kWait));
+  settled();
+  EXPECT_EQ(FindWindowExA(client, nullptr, "ChildGraph", nullptr), nullptr);
 }
 
 // A recent graph file that is gone is told and leaves the list; one whose data file is gone

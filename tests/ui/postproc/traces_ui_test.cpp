@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -1025,6 +1026,36 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   EXPECT_EQ(texts_of(legend_labels(plotted)), std::vector<std::string>{"PSD [dBFS]"});
   EXPECT_TRUE(screenshot(plotted, "spectrum-monitor-refreshed.bmp"));
   EXPECT_TRUE(wait_until([&] { return tables().size() == 2; }, kWait));
+}
+
+// 11. A monitored file too short for its signal band: 64 samples leave no bin below fs/64.
+// Asked for its SNDR, the monitor says why there is none, and plots and lists nothing.
+TEST_F(Traces, MonitoredFileWithoutABandSaysSo) {
+  const std::string host = scratch_host("short-band.dat");
+  FILE *f = fopen(host.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  fputs("samples\n", f);
+  for (int i = 0; i < 64; i++) fprintf(f, "%.17g\n", sin(8.0 * atan(1.0) * 2 * i / 64));
+  fclose(f);
+  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  Program linker{};
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "--command 10003", linker));
+  ASSERT_EQ(wait_for_exit(linker, kWait), 0);
+  HWND monitor = dialog("Monitor File On Disk and Plot");
+  ASSERT_NE(monitor, nullptr);
+  ASSERT_EQ(control_text(monitor, IDC_MONITOR_OSR), "32");
+  SetDlgItemTextA(monitor, IDC_MONITOR_FILE, windows_path(host).c_str());
+  press_button(monitor, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(monitor, kWait));
+  HWND box = wait_for_message_box(program, kWait);
+  ASSERT_NE(box, nullptr) << "waited for a message box; graph windows: " << graphs().size();
+  EXPECT_EQ(message_box_text(box),
+            "The signal band does not hold the signal of the file '" + windows_path(host) + "': it has no SNDR");
+  press_button(box, IDOK);
+  ASSERT_TRUE(wait_until_destroyed(box, kWait));
+  ASSERT_TRUE(settled());
+  EXPECT_TRUE(graphs().empty());
+  EXPECT_TRUE(children_of_class(mdi_client, "ChildTable").empty());
 }
 
 }  // namespace
