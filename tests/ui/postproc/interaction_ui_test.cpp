@@ -335,23 +335,38 @@ struct Measured {
   int count;
   double minimum, maximum, mean, rms;
 };
+// The span as a time average, worked out here from the samples on their own: the curve cut
+// at both cursors by linear interpolation, the trapezoid rule between its nodes.
 Measured closed_form(double t1, double t2) {
   SamplePlot plot = filter_transient(4001);
+  double lo = std::min(t1, t2), hi = std::max(t1, t2);
+  auto time = [&](int i) { return plot.real[6 * i]; };
+  auto value = [&](int i) { return plot.real[6 * i + 1]; };
+  auto at = [&](double t) {
+    int i = 0;
+    while (i + 2 < plot.point_count && time(i + 1) < t) i++;
+    return value(i) + (value(i + 1) - value(i)) * (t - time(i)) / (time(i + 1) - time(i));
+  };
+  std::vector<double> ts{lo}, vs{at(lo)};
   Measured m{0, 0, 0, 0, 0};
-  double lo = std::min(t1, t2), hi = std::max(t1, t2), sum = 0, squares = 0;
   for (int i = 0; i < plot.point_count; i++) {
-    double t = plot.real[6 * i], v = plot.real[6 * i + 1];
-    if (t < lo || t > hi) continue;
-    if (m.count == 0 || v < m.minimum) m.minimum = v;
-    if (m.count == 0 || v > m.maximum) m.maximum = v;
-    sum += v;
-    squares += v * v;
+    if (time(i) <= lo || time(i) >= hi) continue;
+    ts.push_back(time(i));
+    vs.push_back(value(i));
     m.count++;
   }
-  if (m.count) {
-    m.mean = sum / m.count;
-    m.rms = std::sqrt(squares / m.count);
+  ts.push_back(hi);
+  vs.push_back(at(hi));
+  double integral = 0, squares = 0;
+  m.minimum = m.maximum = vs[0];
+  for (size_t k = 1; k < ts.size(); k++) {
+    integral += (ts[k] - ts[k - 1]) * (vs[k] + vs[k - 1]) / 2;
+    squares += (ts[k] - ts[k - 1]) * (vs[k] * vs[k] + vs[k - 1] * vs[k - 1]) / 2;
+    m.minimum = std::min(m.minimum, vs[k]);
+    m.maximum = std::max(m.maximum, vs[k]);
   }
+  m.mean = integral / (hi - lo);
+  m.rms = std::sqrt(squares / (hi - lo));
   return m;
 }
 
