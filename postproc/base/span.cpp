@@ -1,8 +1,9 @@
 // Span measurements.
 //
 // Simulator time steps are uneven, so an average of the points would weight a fast edge,
-// where the steps crowd, above a slow plateau. Mean and RMS are therefore time averages: the
-// trapezoidal integral of y (of y squared) over the span divided by its width. The curve is
+// where the steps crowd, above a slow plateau. Mean and RMS are therefore time averages of
+// the curve as drawn, linear between its points: the integral of y (of y squared) over the
+// span divided by its width, both exact for a line (the trapezoid rule, for y). The curve is
 // cut at the span's ends by linear interpolation, so a cursor between two points measures
 // exactly up to the cursor, and the interpolated end values count for minimum and maximum.
 //
@@ -41,7 +42,9 @@ class Measurer {
     double width = to - from;
     s_.width += width;
     s_.integral += width * (y_first + y_second) / 2;
-    squares_ += width * (y_first * y_first + y_second * y_second) / 2;
+    // The square of the line between them, integrated exactly: the trapezoid rule on y
+    // squared would overstate it (y squared is convex), as a simulator's RMS does not.
+    squares_ += width * (y_first * y_first + y_first * y_second + y_second * y_second) / 3;
   }
 
   void meet(double y) {

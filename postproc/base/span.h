@@ -8,7 +8,8 @@ struct SpanMeasures {
   double width;         // of the x the curve covers within the span
   double integral;      // trapezoidal, of y over x
   double minimum, maximum;
-  double mean, rms;     // integral of y (of y squared) over the width
+  double mean, rms;     // integral of y (of y squared) over the width, the curve linear
+                        // between its points
   double peak_to_peak;
 };
 

@@ -18,16 +18,17 @@ struct SpanRow {
 
 const SpanRow kSpans[] = {
     // The points average 4/3; the plateau lasts twice as long as the rise.
-    {"uneven steps weigh by time", {0, 1, 3}, {0, 2, 2}, 0, 3, 3, 3, 5, 0, 2, 5.0 / 3, std::sqrt(10.0 / 3)},
-    {"ends between points are interpolated", {0, 2, 4}, {0, 4, 0}, 1, 3, 3, 2, 6, 2, 4, 3, std::sqrt(10.0)},
-    {"the ends in either order", {0, 2, 4}, {0, 4, 0}, 3, 1, 3, 2, 6, 2, 4, 3, std::sqrt(10.0)},
-    {"within one step", {0, 10}, {0, 10}, 2, 4, 2, 2, 6, 2, 4, 3, std::sqrt(10.0)},
+    // Of y squared, a line from a to b over w gives w (a^2 + ab + b^2) / 3: 4/3 and 8 here.
+    {"uneven steps weigh by time", {0, 1, 3}, {0, 2, 2}, 0, 3, 3, 3, 5, 0, 2, 5.0 / 3, std::sqrt(28.0 / 9)},
+    {"ends between points are interpolated", {0, 2, 4}, {0, 4, 0}, 1, 3, 3, 2, 6, 2, 4, 3, std::sqrt(28.0 / 3)},
+    {"the ends in either order", {0, 2, 4}, {0, 4, 0}, 3, 1, 3, 2, 6, 2, 4, 3, std::sqrt(28.0 / 3)},
+    {"within one step", {0, 10}, {0, 10}, 2, 4, 2, 2, 6, 2, 4, 3, std::sqrt(28.0 / 3)},
     {"no width: the value there", {0, 10}, {0, -10}, 5, 5, 1, 0, 0, -5, -5, -5, 5},
     {"no width on a point", {0, 1, 2}, {1, 3, 5}, 1, 1, 1, 0, 0, 3, 3, 3, 3},
     {"the span misses the curve", {0, 1}, {2, 2}, 2, 3, 0, 0, 0, 0, 0, 0, 0},
     {"a span beyond an end covers what the curve does", {0, 1}, {2, 2}, -1, 0.5, 2, 0.5, 1, 2, 2, 2, 2},
     {"the curve ends on the span's start", {0, 1}, {2, 4}, 1, 3, 1, 0, 0, 4, 4, 4, 4},
-    {"falling x", {4, 2, 0}, {0, 4, 0}, 1, 3, 3, 2, 6, 2, 4, 3, std::sqrt(10.0)},
+    {"falling x", {4, 2, 0}, {0, 4, 0}, 1, 3, 3, 2, 6, 2, 4, 3, std::sqrt(28.0 / 3)},
     // The step back from x 2 to 0 starts the second sweep and is not measured.
     {"two sweeps pooled", {0, 2, 0, 2}, {1, 1, 3, 3}, 0, 2, 4, 4, 8, 1, 3, 2, std::sqrt(5.0)},
     {"a step in y at one x", {0, 1, 1, 2}, {0, 0, 1, 1}, 0, 2, 4, 2, 1, 0, 1, 0.5, std::sqrt(0.5)},

@@ -58,18 +58,23 @@ struct CursorSpanRow {
   double minimum, maximum, mean, rms;
 };
 
+// The integral of the square of the line from a to b over a width w.
+constexpr double squared(double a, double b, double w) { return w * (a * a + a * b + b * b) / 3; }
+
 // Points at uneven steps: x 0, 1, 2, 4, 8 with y 1, -2, 3, 4, -1.
 const CursorSpanRow kCursorSpans[] = {
-    // The trapezoids: -0.5, 0.5, 7, 6 over 8; of y squared 2.5, 6.5, 25, 34.
-    {"the whole trace, time-weighted", 0, 8, 5, -2, 4, 13.0 / 8, std::sqrt(68.0 / 8)},
-    {"cursor 2 left of cursor 1", 8, 0, 5, -2, 4, 13.0 / 8, std::sqrt(68.0 / 8)},
+    // The trapezoids: -0.5, 0.5, 7, 6 over 8.
+    {"the whole trace, time-weighted", 0, 8, 5, -2, 4, 13.0 / 8,
+     std::sqrt((squared(1, -2, 1) + squared(-2, 3, 1) + squared(3, 4, 2) + squared(4, -1, 4)) / 8)},
+    {"cursor 2 left of cursor 1", 8, 0, 5, -2, 4, 13.0 / 8,
+     std::sqrt((squared(1, -2, 1) + squared(-2, 3, 1) + squared(3, 4, 2) + squared(4, -1, 4)) / 8)},
     // y at 1.5 is 0.5 and at 3 is 3.5.
     {"cursors between points", 1.5, 3, 5, 0.5, 3.5, (0.5 * (0.5 + 3) / 2 + (3 + 3.5) / 2) / 1.5,
-     std::sqrt((0.5 * (0.25 + 9) / 2 + (9 + 12.25) / 2) / 1.5)},
-    {"both cursors in one step", 4.5, 5.5, 5, 2.125, 3.375, 2.75,
-     std::sqrt((3.375 * 3.375 + 2.125 * 2.125) / 2)},
+     std::sqrt((squared(0.5, 3, 0.5) + squared(3, 3.5, 1)) / 1.5)},
+    {"both cursors in one step", 4.5, 5.5, 5, 2.125, 3.375, 2.75, std::sqrt(squared(3.375, 2.125, 1))},
     {"no width: the value there", 6, 6, 5, 1.5, 1.5, 1.5, 1.5},
-    {"only the drawn points count", 0, 8, 4, -2, 4, 7.0 / 4, std::sqrt(34.0 / 4)},
+    {"only the drawn points count", 0, 8, 4, -2, 4, 7.0 / 4,
+     std::sqrt((squared(1, -2, 1) + squared(-2, 3, 1) + squared(3, 4, 2)) / 4)},
 };
 
 TEST_F(SpanTest, TimeWeightedBetweenTheCursors) {

@@ -336,7 +336,7 @@ struct Measured {
   double minimum, maximum, mean, rms;
 };
 // The span as a time average, worked out here from the samples on their own: the curve cut
-// at both cursors by linear interpolation, the trapezoid rule between its nodes.
+// at both cursors by linear interpolation and integrated, and its square, line by line.
 Measured closed_form(double t1, double t2) {
   SamplePlot plot = filter_transient(4001);
   double lo = std::min(t1, t2), hi = std::max(t1, t2);
@@ -361,7 +361,7 @@ Measured closed_form(double t1, double t2) {
   m.minimum = m.maximum = vs[0];
   for (size_t k = 1; k < ts.size(); k++) {
     integral += (ts[k] - ts[k - 1]) * (vs[k] + vs[k - 1]) / 2;
-    squares += (ts[k] - ts[k - 1]) * (vs[k] * vs[k] + vs[k - 1] * vs[k - 1]) / 2;
+    squares += (ts[k] - ts[k - 1]) * (vs[k] * vs[k] + vs[k] * vs[k - 1] + vs[k - 1] * vs[k - 1]) / 3;
     m.minimum = std::min(m.minimum, vs[k]);
     m.maximum = std::max(m.maximum, vs[k]);
   }
