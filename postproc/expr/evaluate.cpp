@@ -185,7 +185,7 @@ Outcome complex_function(int32_t code, double re, double im, double &r) {
   int index = function_kernel_index(code);
   if (index < 0) return report(IDS_INTERNAL_ERROR);
   const FunctionKernel &k = kFunctionKernels[index];
-  if (k.of_parts) {
+  if (k.of_both_parts) {
     r = k.of_parts(re, im);
     return kEvaluated;
   }

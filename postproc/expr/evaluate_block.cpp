@@ -296,7 +296,7 @@ bool complex_function(int32_t code, Column &c, int count) {
   bool ok = visit_kernel(code, [&](auto index) {
     constexpr int i = decltype(index)::value;
     constexpr FunctionKernel k = kFunctionKernels[i];
-    if constexpr (k.of_parts != nullptr) {
+    if constexpr (k.of_both_parts) {
       for (int n = 0; n < count; n++) re[n] = k.of_parts(re[n], im[n]);
     } else {
       for (int n = 0; n < count; n++) re[n] = magnitude(re[n], im[n]);

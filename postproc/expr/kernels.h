@@ -27,7 +27,8 @@ struct FunctionKernel {
   KernelDomain real_domain;
   int real_message;                              // shown outside the domain; 0: fails silently
   double (*real)(double x);
-  KernelDomain magnitude_domain;                 // of the complex value's magnitude
+  bool of_both_parts;                            // a complex value goes in as re and im
+  KernelDomain magnitude_domain;                 // else as its magnitude, in this domain
   int complex_message;                           // as real_message
   double (*of_magnitude)(double m);              // null for the functions of both parts
   double (*of_parts)(double re, double im);      // null for the functions of the magnitude
@@ -57,22 +58,22 @@ inline double imaginary_part(double, double im) { return im; }
 
 // The functions that map one value to one (drv, int, avg and rms work on runs instead).
 inline constexpr FunctionKernel kFunctionKernels[] = {
-    {kTokenDb, kNotZero, IDS_LOG_ARGUMENT, kernel::db, kNotZero, 0, kernel::db_of_magnitude, nullptr},
-    {kTokenAbs, kAnyValue, 0, kernel::abs, kAnyValue, 0, kernel::identity, nullptr},
-    {kTokenSqrt, kNotNegative, 0, kernel::sqrt, kAnyValue, 0, kernel::sqrt, nullptr},
-    {kTokenSgn, kAnyValue, 0, kernel::sgn, kAnyValue, 0, kernel::sgn_of_magnitude, nullptr},
-    {kTokenLog, kPositive, 0, kernel::log, kNotZero, IDS_LOG_ARGUMENT, kernel::log, nullptr},
-    {kTokenLog10, kPositive, IDS_LOG_ARGUMENT, kernel::log10, kNotZero, IDS_LOG_ARGUMENT, kernel::log10,
+    {kTokenDb, kNotZero, IDS_LOG_ARGUMENT, kernel::db, false, kNotZero, 0, kernel::db_of_magnitude, nullptr},
+    {kTokenAbs, kAnyValue, 0, kernel::abs, false, kAnyValue, 0, kernel::identity, nullptr},
+    {kTokenSqrt, kNotNegative, 0, kernel::sqrt, false, kAnyValue, 0, kernel::sqrt, nullptr},
+    {kTokenSgn, kAnyValue, 0, kernel::sgn, false, kAnyValue, 0, kernel::sgn_of_magnitude, nullptr},
+    {kTokenLog, kPositive, 0, kernel::log, false, kNotZero, IDS_LOG_ARGUMENT, kernel::log, nullptr},
+    {kTokenLog10, kPositive, IDS_LOG_ARGUMENT, kernel::log10, false, kNotZero, IDS_LOG_ARGUMENT, kernel::log10,
      nullptr},
-    {kTokenExp, kAnyValue, 0, kernel::exp, kAnyValue, 0, kernel::exp, nullptr},
-    {kTokenSin, kAnyValue, 0, kernel::sin, kAnyValue, 0, kernel::sin, nullptr},
-    {kTokenCos, kAnyValue, 0, kernel::cos, kAnyValue, 0, kernel::cos, nullptr},
-    {kTokenTan, kAnyValue, 0, kernel::tan, kAnyValue, 0, kernel::tan, nullptr},
-    {kTokenAtan, kAnyValue, 0, kernel::atan, kAnyValue, 0, kernel::atan, nullptr},
-    {kTokenMag, kAnyValue, 0, kernel::identity, kAnyValue, 0, kernel::identity, nullptr},
-    {kTokenPhase, kAnyValue, 0, kernel::identity, kAnyValue, 0, nullptr, kernel::phase},
-    {kTokenRe, kAnyValue, 0, kernel::identity, kAnyValue, 0, nullptr, kernel::real_part},
-    {kTokenIm, kAnyValue, 0, kernel::identity, kAnyValue, 0, nullptr, kernel::imaginary_part},
+    {kTokenExp, kAnyValue, 0, kernel::exp, false, kAnyValue, 0, kernel::exp, nullptr},
+    {kTokenSin, kAnyValue, 0, kernel::sin, false, kAnyValue, 0, kernel::sin, nullptr},
+    {kTokenCos, kAnyValue, 0, kernel::cos, false, kAnyValue, 0, kernel::cos, nullptr},
+    {kTokenTan, kAnyValue, 0, kernel::tan, false, kAnyValue, 0, kernel::tan, nullptr},
+    {kTokenAtan, kAnyValue, 0, kernel::atan, false, kAnyValue, 0, kernel::atan, nullptr},
+    {kTokenMag, kAnyValue, 0, kernel::identity, false, kAnyValue, 0, kernel::identity, nullptr},
+    {kTokenPhase, kAnyValue, 0, kernel::identity, true, kAnyValue, 0, nullptr, kernel::phase},
+    {kTokenRe, kAnyValue, 0, kernel::identity, true, kAnyValue, 0, nullptr, kernel::real_part},
+    {kTokenIm, kAnyValue, 0, kernel::identity, true, kAnyValue, 0, nullptr, kernel::imaginary_part},
 };
 inline constexpr int kFunctionKernelCount = sizeof kFunctionKernels / sizeof kFunctionKernels[0];
 

@@ -347,6 +347,7 @@ TEST(KernelTable, OneRowPerValueFunction) {
     EXPECT_EQ(k.code, code);
     EXPECT_NE(k.real, nullptr) << "code " << code;
     EXPECT_NE(k.of_magnitude == nullptr, k.of_parts == nullptr) << "code " << code;
+    EXPECT_EQ(k.of_both_parts, k.of_parts != nullptr) << "code " << code;
   }
   EXPECT_EQ(function_kernel_index(7), -1);
 }
