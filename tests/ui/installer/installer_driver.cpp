@@ -33,33 +33,35 @@ std::vector<HWND> program_dialogs(const Program &program, bool visible_only) {
 
 HWND wait_for_dialog(const Program &program, const char *caption, HWND other, int timeout_ms) {
   HWND found = nullptr;
+  std::string awaited = caption ? "a visible dialog titled \"" + std::string(caption) + "\"" : "a visible dialog";
+  if (other) awaited += " besides " + describe_window(other);
   wait_until([&] {
     for (HWND w : program_dialogs(program))
       if (w != other && (!caption || window_text(w) == caption)) found = w;
     return found != nullptr;
-  }, timeout_ms);
+  }, timeout_ms, awaited, [&] { return describe_program(program); });
   return found;
-}
-
-// GetWindowText doesn't ask a window of another process for its text; WM_GETTEXT does.
-std::string control_text(HWND dialog, int id) {
-  std::vector<char> text(16384, '\0');
-  LRESULT n = SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  return std::string(text.data(), n > 0 ? size_t(n) : 0);
-}
-
-bool wait_until_gone(HWND window, int timeout_ms) {
-  return wait_until([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout_ms);
 }
 
 bool control_enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
-void set_control_text(HWND dialog, int id, const std::string &text) {
-  SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+bool wait_for_controls(HWND dialog, const std::vector<int> &ids, bool enabled, int timeout_ms) {
+  auto states = [&] {
+    std::string text;
+    for (int id : ids)
+      text += (text.empty() ? "" : ", ") + std::to_string(id) + (control_enabled(dialog, id) ? " enabled" : " disabled");
+    return text;
+  };
+  return wait_until([&] {
+    for (int id : ids)
+      if (control_enabled(dialog, id) != enabled) return false;
+    return true;
+  }, timeout_ms, std::string("the controls of ") + describe_window(dialog) + " to be " + (enabled ? "enabled" : "disabled"),
+                    states);
 }
 
 void type_into(HWND control, const std::string &text) {
-  for (char c : text) SendMessageA(control, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+  for (char c : text) send_message(control, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
 }
 
 std::vector<std::string> static_texts(HWND window) {
@@ -132,9 +134,6 @@ bool is_read_only(const std::string &path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY);
 }
 
-bool wait_for_file(const std::string &path, int timeout_ms) {
-  return wait_until([&] { return file_exists(path); }, timeout_ms);
-}
 
 std::string unified(std::string text) {
   for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);

@@ -16,11 +16,9 @@ HWND wait_for_dialog(const Program &program, const char *caption, HWND other, in
 // Dialog-class windows of the program now visible, or all of them, shown or not yet shown.
 std::vector<HWND> program_dialogs(const Program &program, bool visible_only = true);
 
-std::string control_text(HWND dialog, int id);
-// Waits until the window is closed or hidden.
-bool wait_until_gone(HWND window, int timeout_ms);
 bool control_enabled(HWND dialog, int id);
-void set_control_text(HWND dialog, int id, const std::string &text);
+// Waits until all these controls of the dialog are enabled, or all disabled.
+bool wait_for_controls(HWND dialog, const std::vector<int> &ids, bool enabled, int timeout_ms);
 // Types the characters into the control as keyboard input would reach it.
 void type_into(HWND control, const std::string &text);
 // The static texts of a window's children, in child order.
@@ -36,7 +34,5 @@ void write_file(const std::string &path, const std::string &bytes);  // creates 
 bool file_exists(const std::string &path);
 bool directory_exists(const std::string &path);
 bool is_read_only(const std::string &path);
-// Waits until the file exists (the stand-in writes it after the installer ends).
-bool wait_for_file(const std::string &path, int timeout_ms);
 // Message boxes show "\n" as "\r\n" in some versions; compare on "\n".
 std::string unified(std::string text);

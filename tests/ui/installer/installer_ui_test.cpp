@@ -38,11 +38,7 @@ void screenshot(HWND window, const char *name) {
 
 // Whether all these controls of the dialog are enabled, or all disabled, within the time-out.
 bool controls_become(HWND dialog, std::initializer_list<int> ids, bool enabled) {
-  return wait_until([&] {
-    for (int id : ids)
-      if (control_enabled(dialog, id) != enabled) return false;
-    return true;
-  }, kWait);
+  return wait_for_controls(dialog, ids, enabled, kWait);
 }
 
 // The suite as built: the committed tree, the generated databases and the stand-ins.
@@ -114,12 +110,12 @@ class Installer : public ::testing::Test {
     HWND ask = wait_for_dialog(program, "Overwrite or Update?", nullptr, kWait);
     if (update_dialog_seen) *update_dialog_seen = ask;
     if (!ask) return "<no update dialog>";
-    EXPECT_EQ(SendDlgItemMessageA(ask, kOverwrite, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(send_message(GetDlgItem(ask, kOverwrite), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_FALSE(control_enabled(dialog, kAccept));
     EXPECT_FALSE(control_enabled(dialog, IDCANCEL));
     if (update) {
       screenshot(ask, "update-dialog.bmp");
-      SendDlgItemMessageA(ask, kUpdate, BM_CLICK, 0, 0);
+      click_control(ask, kUpdate);
     }
     press_button(ask, IDOK);
     EXPECT_TRUE(wait_until_gone(ask, kWait));
@@ -130,6 +126,19 @@ class Installer : public ::testing::Test {
 
   std::string folder(const char *value) { return read_string(HKEY_CURRENT_USER, kShellFolders, value); }
 
+  // What the simulator's stand-in records when the installer starts it from `dir`.
+  static std::string installer_start(const std::string &dir) {
+    return "command line: \"" + dir + "\\tesl3.exe\"\r\nworking directory: " + dir + "\r\n";
+  }
+  // The installer starts the simulator last, after it has ended itself: whether its stand-in
+  // has run, its record written whole (it may be missing, or not whole, at first).
+  static bool simulator_started(const std::string &dir) {
+    const std::string record = dir + "\\tesl3.started";
+    return wait_until([&] { return read_file(record) == installer_start(dir); }, kWait,
+                      "the installer's start of the stand-in recorded in " + record,
+                      [&] { return "in it " + ::testing::PrintToString(read_file(record)); });
+  }
+
   Program program{};
   Program other{};
   HWND dialog = nullptr;
@@ -137,12 +146,12 @@ class Installer : public ::testing::Test {
 
 TEST_F(Installer, LicenceGatesTheDirectoryControls) {
   ASSERT_NE(start(), nullptr);
-  EXPECT_EQ(control_text(dialog, kTitle), "Installs Corvex IV Version 4.12k");
-  std::string licence = control_text(dialog, kLicence);
+  EXPECT_EQ(dialog_item_text(dialog, kTitle), "Installs Corvex IV Version 4.12k");
+  std::string licence = dialog_item_text(dialog, kLicence);
   EXPECT_EQ(licence.rfind("Corvex IV License Agreement\r\n", 0), 0u) << licence.substr(0, 40);
-  EXPECT_EQ(control_text(dialog, kDirectory), "C:\\Program Files\\HVX\\CorvexIV");
-  EXPECT_EQ(control_text(dialog, kDirectoryLabel), "Installation Directory:");
-  EXPECT_EQ(control_text(dialog, kStatus), "");
+  EXPECT_EQ(dialog_item_text(dialog, kDirectory), "C:\\Program Files\\HVX\\CorvexIV");
+  EXPECT_EQ(dialog_item_text(dialog, kDirectoryLabel), "Installation Directory:");
+  EXPECT_EQ(dialog_item_text(dialog, kStatus), "");
   for (int id : {kDirectoryLabel, kDirectory, kBrowse, kInstallNow}) EXPECT_FALSE(control_enabled(dialog, id)) << id;
   for (int id : {int(kAccept), int(kDecline), IDCANCEL}) EXPECT_TRUE(control_enabled(dialog, id)) << id;
   screenshot(dialog, "install-reading.bmp");
@@ -155,7 +164,7 @@ TEST_F(Installer, LicenceGatesTheDirectoryControls) {
 
   // Typed characters are sent, so they have been handled when type_into returns.
   type_into(GetDlgItem(dialog, kLicence), "I agree to anything");
-  EXPECT_EQ(control_text(dialog, kLicence), licence);
+  EXPECT_EQ(dialog_item_text(dialog, kLicence), licence);
 
   press_button(dialog, kAccept);
   EXPECT_TRUE(controls_become(dialog, {kDirectoryLabel, kDirectory, kBrowse, kInstallNow, kAccept, kDecline}, true));
@@ -163,9 +172,9 @@ TEST_F(Installer, LicenceGatesTheDirectoryControls) {
     EXPECT_TRUE(control_enabled(dialog, id)) << id;
   screenshot(dialog, "install-ready.bmp");
   // Typing reaches an edit box this way: the licence box above really was typed into.
-  SendDlgItemMessageA(dialog, kDirectory, EM_SETSEL, 0, -1);
+  send_message(GetDlgItem(dialog, kDirectory), EM_SETSEL, 0, -1);
   type_into(GetDlgItem(dialog, kDirectory), "D:\\X");
-  EXPECT_EQ(control_text(dialog, kDirectory), "D:\\X");
+  EXPECT_EQ(dialog_item_text(dialog, kDirectory), "D:\\X");
 
   // A directory that can't be made is reported and the dialog stays ready.
   set_control_text(dialog, kDirectory, "Q:\\nowhere\\CorvexIV");
@@ -180,7 +189,7 @@ TEST_F(Installer, LicenceGatesTheDirectoryControls) {
   ASSERT_TRUE(wait_until_destroyed(refused, kWait));
   ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
   EXPECT_TRUE(control_enabled(dialog, kInstallNow));
-  EXPECT_EQ(control_text(dialog, kDirectory), "Q:\\nowhere\\CorvexIV");
+  EXPECT_EQ(dialog_item_text(dialog, kDirectory), "Q:\\nowhere\\CorvexIV");
 
   // Ready -> reading, the program goes on: had Decline ended the dialog, the marker posted
   // after it would never be taken.
@@ -231,11 +240,7 @@ TEST_F(Installer, FreshInstallIntoANewDirectory) {
   EXPECT_EQ(read_string(HKEY_LOCAL_MACHINE, kUninstallEntry, "DisplayName"), "Corvex IV");
   EXPECT_EQ(read_string(HKEY_LOCAL_MACHINE, kUninstallEntry, "UninstallString"), dir + "\\tesl3.exe -uninstall");
 
-  // The stand-in writes it after the installer has ended; it may not be whole at first.
-  const std::string started = "command line: \"" + dir + "\\tesl3.exe\"\r\nworking directory: " + dir + "\r\n";
-  ASSERT_TRUE(wait_for_file(dir + "\\tesl3.started", kWait));
-  wait_until([&] { return read_file(dir + "\\tesl3.started") == started; }, kWait);
-  EXPECT_EQ(read_file(dir + "\\tesl3.started"), started);
+  EXPECT_TRUE(simulator_started(dir));
 
   // For the outside reader of shortcut files, which runs after this scenario.
   CreateDirectoryA(scratch("links").c_str(), nullptr);
@@ -354,14 +359,15 @@ TEST_F(Installer, FolderBrowserCutsTheStatusAt35Characters) {
     std::vector<std::string> texts = static_texts(browser);
     return std::find(texts.begin(), texts.end(), text) != texts.end();
   };
-  wait_until([&] { return shows(prompt) && shows(status); }, kWait);
+  wait_until([&] { return shows(prompt) && shows(status); }, kWait, "the prompt and the cut status in the browser",
+             [&] { return ::testing::PrintToString(static_texts(browser)); });
   EXPECT_TRUE(shows(prompt));
   EXPECT_TRUE(shows(status)) << "statics: " << ::testing::PrintToString(static_texts(browser));
   screenshot(browser, "folder-browser.bmp");
   press_button(browser, IDCANCEL);
   ASSERT_TRUE(wait_until_destroyed(browser, kWait));
   ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
-  EXPECT_EQ(control_text(dialog, kDirectory), path) << "cancelling the browser keeps the directory";
+  EXPECT_EQ(dialog_item_text(dialog, kDirectory), path) << "cancelling the browser keeps the directory";
   press_button(dialog, IDCANCEL);
   EXPECT_EQ(wait_for_exit(program, kWait), 0);
 }
@@ -400,6 +406,8 @@ TEST_F(Installer, StandInUninstallRemovesTheRegistration) {
   ASSERT_TRUE(key_exists(HKEY_LOCAL_MACHINE, kUninstallEntry));
   std::string command = read_string(HKEY_LOCAL_MACHINE, kUninstallEntry, "UninstallString");
   ASSERT_EQ(command, dir + "\\tesl3.exe -uninstall");
+  // Not beside the run the installer started, which may still be under way.
+  ASSERT_TRUE(simulator_started(dir));
   ASSERT_TRUE(start_program(dir + "\\tesl3.exe", "-uninstall", other));
   HWND box = wait_for_dialog(other, "Corvex IV Uninstall", nullptr, kWait);
   ASSERT_NE(box, nullptr);
@@ -411,6 +419,8 @@ TEST_F(Installer, StandInUninstallRemovesTheRegistration) {
   EXPECT_FALSE(file_exists(start_menu_link));
   EXPECT_FALSE(key_exists(HKEY_LOCAL_MACHINE, kUninstallEntry));
   EXPECT_TRUE(file_exists(dir + "\\tesl3.exe")) << "the files stay";
+  const std::string uninstall_start = installer_start(dir) + "command line: \"" + dir + "\\tesl3.exe\" -uninstall\r\n";
+  EXPECT_EQ(read_file(dir + "\\tesl3.started").substr(0, uninstall_start.size()), uninstall_start);
 }
 
 }  // namespace

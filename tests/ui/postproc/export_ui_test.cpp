@@ -55,8 +55,8 @@ class ExportUi : public ::testing::Test {
     Program link{};
     ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
     ASSERT_EQ(wait_for_exit(link, kWait), 0);
-    ASSERT_TRUE(wait_until([&] { return (graph = FindWindowExA(client, nullptr, "ChildGraph", nullptr)) != nullptr; }, kWait));
-    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
+    ASSERT_TRUE((graph = wait_for_child_window(client, "ChildGraph", kWait)) != nullptr);
+    send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
     settled();
   }
   void TearDown() override { end_program(program); }
@@ -67,7 +67,7 @@ class ExportUi : public ::testing::Test {
   void choose_file(const char *title, const std::string &path) {
     HWND box = dialog(title);
     ASSERT_NE(box, nullptr) << title;
-    SetWindowTextA(GetDlgItem(box, kFileName), path.c_str());
+    set_window_text(GetDlgItem(box, kFileName), path.c_str());
     press_button(box, IDOK);
     EXPECT_TRUE(wait_until_destroyed(box, kWait));
     settled();
@@ -86,12 +86,12 @@ class ExportUi : public ::testing::Test {
     HWND choice = dialog("Export");
     ASSERT_NE(choice, nullptr);
     EXPECT_EQ(IsDlgButtonChecked(choice, IDC_EXPORT_RAW_DATA), BST_CHECKED);
-    if (traces) SendMessageA(GetDlgItem(choice, IDC_EXPORT_ACTIVE_WINDOW), BM_CLICK, 0, 0);
+    if (traces) send_message(GetDlgItem(choice, IDC_EXPORT_ACTIVE_WINDOW), BM_CLICK, 0, 0);
     press_button(choice, IDOK);
     HWND list_box = dialog(traces ? "Export Traces" : "Export Raw Data");
     ASSERT_NE(list_box, nullptr);
     HWND list = GetDlgItem(list_box, traces ? IDC_EXPORT_TRACE_LIST : IDC_EXPORT_VARIABLES);
-    for (int p : picks) SendMessageA(list, LB_SETSEL, TRUE, p);
+    for (int p : picks) send_message(list, LB_SETSEL, TRUE, p);
     press_button(list_box, IDOK);
     choose_file("Export File Name", windows_path(path));
   }
@@ -157,10 +157,10 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   command(kExportToSpreadsheet);
   HWND choice = dialog("Export");
   ASSERT_NE(choice, nullptr);
-  SendMessageA(GetDlgItem(choice, IDC_EXPORT_ACTIVE_WINDOW), BM_CLICK, 0, 0);
+  send_message(GetDlgItem(choice, IDC_EXPORT_ACTIVE_WINDOW), BM_CLICK, 0, 0);
   press_button(choice, IDOK);
   ASSERT_TRUE(wait_until_destroyed(choice, kWait));
-  ASSERT_TRUE(wait_until([&] { return find_any_window(program, "#32770", nullptr) == nullptr; }, kWait));
+  ASSERT_TRUE(wait_until_no_window(program, "#32770", nullptr, kWait));
   // Had the list waited for the user, it would be open now that the frame has taken the command.
   EXPECT_TRUE(settled());
   EXPECT_EQ(find_any_window(program, "#32770", "Export Traces"), nullptr);
@@ -169,16 +169,16 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   // legend above the values, 4001 points and ten rows to spare, seven columns; read back
   // through Copy as a spreadsheet would receive it.
   HWND table = nullptr;
-  ASSERT_TRUE(wait_until([&] { return (table = FindWindowExA(client, nullptr, "ChildTable", nullptr)) != nullptr; }, kWait));
+  ASSERT_TRUE((table = wait_for_child_window(client, "ChildTable", kWait)) != nullptr);
   EXPECT_EQ(window_text(table), "'v(in)'");
-  SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(table), 0);
+  send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(table), 0);
   settled();
   EXPECT_TRUE(save_screenshot(table, GetSysColor(COLOR_WINDOW), scratch("export-spreadsheet.bmp"), true));
   empty_clipboard();
   command(kSelectAll);
   command(kCopy);
   settled();
-  ASSERT_TRUE(wait_until([] { return IsClipboardFormatAvailable(CF_TEXT) != 0; }, kWait));
+  ASSERT_TRUE(wait_for_clipboard_format(CF_TEXT, kWait));
   std::vector<std::string> rows = crlf_lines(clipboard_text());
   ASSERT_EQ(rows.size(), 4011u);
   EXPECT_EQ(rows[3], "\ttime\t'v(in)'\t\t\t\t");
@@ -186,7 +186,7 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   EXPECT_EQ(rows[4004].substr(0, 7), "\t0.005\t");
   EXPECT_EQ(rows[4005], "\t\t\t\t\t\t");
   // With a table active there is no graph to ask about: the raw data are taken at once.
-  SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(graph), 0);
+  send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(graph), 0);
   settled();
 
   command(kExportToSpreadsheet);
@@ -195,7 +195,7 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   press_button(choice, IDOK);
   HWND variables = dialog("Export Raw Data");
   ASSERT_NE(variables, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(variables, IDC_EXPORT_VARIABLES), LB_GETCOUNT, 0, 0), 6);
+  EXPECT_EQ(send_message(GetDlgItem(variables, IDC_EXPORT_VARIABLES), LB_GETCOUNT, 0, 0), 6);
   press_button(variables, IDCANCEL);
   EXPECT_TRUE(wait_until_destroyed(variables, kWait));
 }

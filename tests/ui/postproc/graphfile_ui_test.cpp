@@ -56,15 +56,14 @@ class GraphFiles : public ::testing::Test {
     settled();
   }
   HWND dialog(const char *title) { return wait_for_window(program, "#32770", title, kWait); }
-  static void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+  static void click(HWND dialog, int id) { send_message(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
   // The graph window the program shows now, maximized so that every opening draws it at the
   // same size; none when it has none.
   HWND shown_graph() {
-    HWND g = nullptr;
-    if (!wait_until([&] { return (g = FindWindowExA(client, nullptr, "ChildGraph", nullptr)) != nullptr; }, kWait))
-      return nullptr;
-    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(g), 0);
+    HWND g = wait_for_child_window(client, "ChildGraph", kWait);
+    if (!g) return nullptr;
+    send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(g), 0);
     settled();
     wait_for_posted_messages(g, kWait);
     return g;
@@ -78,19 +77,23 @@ class GraphFiles : public ::testing::Test {
   }
   void choose_file(HWND box, const std::string &path) {
     ASSERT_NE(box, nullptr);
-    SetWindowTextA(GetDlgItem(box, kFileName), path.c_str());
+    set_window_text(GetDlgItem(box, kFileName), path.c_str());
     press_button(box, IDOK);
     EXPECT_TRUE(wait_until_destroyed(box, kWait));
     settled();
   }
 
-  // v(in) of the transient sample by the link, then page view, a manual y maximum with the
-  // grid, bold x labels with three decimals, and a bordered text block.
-  HWND formatted_graph() {
+  // v(in) of the transient sample by the link.
+  HWND linked_graph() {
     Program link{};
     EXPECT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
     EXPECT_EQ(wait_for_exit(link, kWait), 0);
-    HWND g = shown_graph();
+    return shown_graph();
+  }
+  // The linked graph, then page view, a manual y maximum with the grid, bold x labels with
+  // three decimals, and a bordered text block.
+  HWND formatted_graph() {
+    HWND g = linked_graph();
     if (!g) return nullptr;
     command(kPrintLayout);
 
@@ -98,7 +101,7 @@ class GraphFiles : public ::testing::Test {
     HWND axis = dialog("Format Y-Axis");
     EXPECT_NE(axis, nullptr);
     click(axis, IDC_AXIS_AUTO_MAX);
-    SetDlgItemTextA(axis, IDC_AXIS_MAX, "2");
+    set_control_text(axis, IDC_AXIS_MAX, "2");
     click(axis, IDC_AXIS_DISPLAY_GRID);
     press_button(axis, IDOK);
     EXPECT_TRUE(wait_until_destroyed(axis, kWait));
@@ -107,7 +110,7 @@ class GraphFiles : public ::testing::Test {
     HWND label = dialog("Format X-Axis Label");
     EXPECT_NE(label, nullptr);
     click(label, IDC_LABEL_BOLD);
-    SetDlgItemTextA(label, IDC_LABEL_DIGITS, "3");
+    set_control_text(label, IDC_LABEL_DIGITS, "3");
     press_button(label, IDOK);
     EXPECT_TRUE(wait_until_destroyed(label, kWait));
 
@@ -119,7 +122,7 @@ class GraphFiles : public ::testing::Test {
     PostMessageA(g, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     HWND text = dialog("Format Text");
     EXPECT_NE(text, nullptr);
-    SetDlgItemTextA(text, IDC_TEXT_EDIT, "kept in the graph file");
+    set_control_text(text, IDC_TEXT_EDIT, "kept in the graph file");
     click(text, IDC_BORDER);
     press_button(text, IDOK);
     EXPECT_TRUE(wait_until_destroyed(text, kWait));
@@ -145,15 +148,15 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
   command(kSaveGraph);
   HWND save = dialog("Save As");
   ASSERT_NE(save, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(save, kFilterList), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(send_message(GetDlgItem(save, kFilterList), CB_GETCOUNT, 0, 0), 2);
   choose_file(save, graph_file);
   const std::string saved = graph_file + ".upg";
   FILE *f = fopen(scratch("scenario.upg").c_str(), "rb");
-  ASSERT_NE(f, nullptr);
+  ASSERT_NE(f, nullptr) << "the save wrote no " << scratch("scenario.upg");
   fclose(f);
 
   command(kCloseAll);
-  ASSERT_TRUE(wait_until([&] { return FindWindowExA(client, nullptr, "ChildGraph", nullptr) == nullptr; }, kWait));
+  ASSERT_TRUE(wait_until_no_child_window(client, "ChildGraph", kWait));
   command(kOpenGraph);
   HWND open = dialog("Open");
   ASSERT_NE(open, nullptr);
@@ -252,7 +255,7 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   std::string text;
   {
     FILE *in = fopen(scratch("scenario.upg").c_str(), "rb");
-    ASSERT_NE(in, nullptr);
+    ASSERT_NE(in, nullptr) << "the save wrote no " << scratch("scenario.upg");
     char buffer[65536];
     size_t n = fread(buffer, 1, sizeof buffer, in);
     fclose(in);

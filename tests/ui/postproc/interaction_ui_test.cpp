@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "circuits.h"
+#include "clipboard.h"
 #include "driver.h"
 #include "stored_settings.h"
 #include "resources/cursor_dialog_ids.h"
@@ -56,8 +57,8 @@ class Interaction : public ::testing::Test {
     EXPECT_EQ(wait_for_exit(link, kWait), 0);
     HWND client = find_child(frame, "MDIClient");
     ASSERT_NE(client, nullptr);
-    ASSERT_TRUE(wait_until([&] { return (graph = FindWindowExA(client, nullptr, "ChildGraph", nullptr)) != nullptr; }, kWait));
-    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
+    ASSERT_TRUE((graph = wait_for_child_window(client, "ChildGraph", kWait)) != nullptr);
+    send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
     ASSERT_TRUE(settled());
     ASSERT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-start.bmp")));
   }
@@ -207,7 +208,7 @@ std::vector<DrawnText> copied_texts(HWND frame) {
   }
   PostMessageA(frame, WM_COMMAND, kCopy, 0);
   std::vector<DrawnText> texts;
-  if (!wait_until([] { return IsClipboardFormatAvailable(CF_METAFILEPICT) != 0; }, kWait)) return texts;
+  if (!wait_for_clipboard_format(CF_METAFILEPICT, kWait)) return texts;
   if (!OpenClipboard(nullptr)) return texts;
   HANDLE data = GetClipboardData(CF_METAFILEPICT);
   if (const METAFILEPICT *picture = data ? static_cast<const METAFILEPICT *>(GlobalLock(data)) : nullptr) {
@@ -249,7 +250,7 @@ TEST_F(Interaction, ZoomBandsAndLeavingZoomModeRestoresTheAxes) {
   EXPECT_NEAR(high.y, 1, yp);
 
   command(kZoom);   // hides the cursors and presses the button
-  ASSERT_TRUE(wait_until([&] { return find_any_window(program, "#32770", "Cursor Info") == nullptr; }, kWait));
+  ASSERT_TRUE(wait_until_no_window(program, "#32770", "Cursor Info", kWait));
   const MenuItemReport *zoom_item = nullptr;
   std::vector<MenuItemReport> menu = read_menu(frame);
   zoom_item = find_menu_item(menu, kZoom);
@@ -312,7 +313,7 @@ TEST_F(Interaction, ANarrowBandReachesTheXLimitAndStillZoomsY) {
     // exists by then; it is made hidden and shown once its loop runs.
     ASSERT_TRUE(wait_for_posted_messages(graph, kWait));
     HWND box = find_any_window(program, "#32770", "Ulmo-Postprocessor");
-    if (box && wait_until([&] { return IsWindowVisible(box) != FALSE; }, kWait)) {
+    if (box && wait_for_state(box, "shown", IsWindowVisible, kWait)) {
       message = message_box_text(box);
       EXPECT_TRUE(save_screenshot(box, GetSysColor(COLOR_BTNFACE), shot("interaction-max-zoom.bmp"), true));
       press_button(box, IDOK);
@@ -527,9 +528,9 @@ TEST_F(Interaction, ATextBlockMadeThroughItsDialogAndDeleted) {
   post(graph, WM_LBUTTONUP, at, 0);
   HWND dialog = wait_for_window(program, "#32770", "Format Text", kWait);
   ASSERT_NE(dialog, nullptr);
-  SetDlgItemTextA(dialog, IDC_TEXT_EDIT, "Gain 20 dB");
+  set_control_text(dialog, IDC_TEXT_EDIT, "Gain 20 dB");
   // Radio buttons and the check box change only when clicked, as a user clicks them.
-  for (int id : {IDC_TEXT_RIGHT, IDC_TEXT_VERTICAL, IDC_BORDER}) SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  for (int id : {IDC_TEXT_RIGHT, IDC_TEXT_VERTICAL, IDC_BORDER}) send_message(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
   press_button(dialog, IDOK);
   ASSERT_TRUE(wait_until_destroyed(dialog, kWait));
   settled();
@@ -572,8 +573,8 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
 
   HWND label = open(kFormatXLabel, "Format X-Axis Label");
   ASSERT_NE(label, nullptr);
-  SendMessageA(GetDlgItem(label, IDC_LABEL_SCIENTIFIC), BM_CLICK, 0, 0);
-  SetDlgItemTextA(label, IDC_LABEL_DIGITS, "2");
+  send_message(GetDlgItem(label, IDC_LABEL_SCIENTIFIC), BM_CLICK, 0, 0);
+  set_control_text(label, IDC_LABEL_DIGITS, "2");
   confirm(label);
   texts = copied_texts(frame);
   EXPECT_TRUE(holds_in_order(texts, {"0.00E+000", "1.00E-003", "2.00E-003", "3.00E-003", "4.00E-003", "5.00E-003"}));
@@ -582,8 +583,8 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
 
   HWND title = open(kFormatYTitle, "Format Y-Axis Title");
   ASSERT_NE(title, nullptr);
-  SetDlgItemTextA(title, IDC_TITLE_TEXT, "Gain");
-  SendMessageA(GetDlgItem(title, IDC_FONT_BOLD), BM_CLICK, 0, 0);
+  set_control_text(title, IDC_TITLE_TEXT, "Gain");
+  send_message(GetDlgItem(title, IDC_FONT_BOLD), BM_CLICK, 0, 0);
   confirm(title);
   texts = copied_texts(frame);
   const DrawnText *y_title = drawn_text(texts, "Gain  [V]");
@@ -593,7 +594,7 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
 
   HWND axis = open(kFormatYAxis, "Format Y-Axis");
   ASSERT_NE(axis, nullptr);
-  SendMessageA(GetDlgItem(axis, IDC_AXIS_LOGARITHMIC), BM_CLICK, 0, 0);
+  send_message(GetDlgItem(axis, IDC_AXIS_LOGARITHMIC), BM_CLICK, 0, 0);
   press_button(axis, IDOK);
   // The range check shows its message without an owner and with the default caption.
   HWND box = wait_for_window(program, "#32770", "Error", kWait);
@@ -605,7 +606,7 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
   EXPECT_TRUE(holds_in_order(copied_texts(frame), y_labels));
   axis = open(kFormatYAxis, "Format Y-Axis");
   ASSERT_NE(axis, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(axis, IDC_AXIS_LINEAR), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(send_message(GetDlgItem(axis, IDC_AXIS_LINEAR), BM_GETCHECK, 0, 0), BST_CHECKED);
   press_button(axis, IDCANCEL);
   EXPECT_TRUE(wait_until_destroyed(axis, kWait));
 }

@@ -56,7 +56,7 @@ bool take_printed(const std::set<std::string> &before, const std::string &name) 
         return true;
       }
     return false;
-  }, kWait);
+  }, kWait, "a new, complete PDF in " + printed_folder(), [&] { return ::testing::PrintToString(pdfs()); });
   if (!done) return false;
   std::string target = scratch(name);
   DeleteFileA(target.c_str());
@@ -71,13 +71,13 @@ class Printing : public TableSession {
       DeleteFileA(scratch(name).c_str());
   }
   void activate(HWND child) {
-    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+    send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
     wait_for_posted_messages(frame, kWait);
   }
   void print() { PostMessageA(frame, WM_COMMAND, kPrint, 0); }
   // The job is over once the frame takes input again and its queue has been taken.
   bool job_over() {
-    return wait_until([&] { return IsWindowEnabled(frame) != 0; }, kWait) && wait_for_posted_messages(frame, kWait);
+    return wait_for_state(frame, "enabled", IsWindowEnabled, kWait) && wait_for_posted_messages(frame, kWait);
   }
 
 };
@@ -98,7 +98,7 @@ TEST_F(Printing, AGraphPrintsTheHeaderOfItsOwnPlot) {
   // The last plot (pole-zero) was current after the load; the user makes the transient current.
   HWND choice = wait_for_window(program, "#32770", "Select Current Plot", kWait);
   ASSERT_NE(choice, nullptr);
-  SendMessageA(FindWindowExA(choice, nullptr, "ListBox", nullptr), LB_SETCURSEL, 1, 0);
+  send_message(FindWindowExA(choice, nullptr, "ListBox", nullptr), LB_SETCURSEL, 1, 0);
   press_button(choice, IDOK);
   ASSERT_TRUE(wait_until_destroyed(choice, kWait));
   HWND graph = wait_for_child("ChildGraph");
@@ -129,10 +129,8 @@ TEST_F(Printing, PrinterSetupKeepsThePrinterItChose) {
   ASSERT_NE(table, nullptr);
   PostMessageA(frame, WM_COMMAND, kPrinterSetup, 0);
   HWND dialog = nullptr;
-  ASSERT_TRUE(wait_until([&] {
-    dialog = find_any_window(program, "#32770", nullptr);
-    return dialog && IsWindowVisible(dialog);
-  }, kWait));
+  dialog = wait_for_window(program, "#32770", nullptr, kWait);
+  ASSERT_NE(dialog, nullptr);
   // The kept printer is the one the dialog offers, once it has filled its lists.
   ASSERT_TRUE(wait_for_posted_messages(dialog, kWait));
   // (A drop-down list tells its text to no other process: its printer's port line shows it.)

@@ -32,7 +32,7 @@ class RawFiles : public TableSession {
     HWND g = wait_for_child("ChildGraph");
     EXPECT_NE(g, nullptr);
     if (!g) return ScreenImage();
-    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(g), 0);
+    send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(g), 0);
     settled();
     wait_for_posted_messages(g, kWait);
     EXPECT_TRUE(save_screenshot(g, RGB(255, 255, 255), shot(shot_name)));
@@ -74,7 +74,7 @@ TEST_F(RawFiles, APoleZeroRawFileOpensItsPoleZeroGraph) {
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(window_text(graph), "lead-lag pole-zero (Pole-Zero Analysis)");
   EXPECT_EQ(GetWindowLongPtrA(graph, 0), 2);   // kind: pole-zero
-  SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
+  send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
   ASSERT_TRUE(settled() && wait_for_posted_messages(graph, kWait));
   EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("raw-pole-zero.bmp")));
   std::vector<std::string> labels;
@@ -91,10 +91,10 @@ TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   HWND open = wait_for_window(program, "#32770", "Open", kWait);
   ASSERT_NE(open, nullptr);
   HWND filter = GetDlgItem(open, kFilterList);
-  ASSERT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 3);
+  ASSERT_EQ(send_message(filter, CB_GETCOUNT, 0, 0), 3);
   EXPECT_EQ(listed_text(filter, 2), "ngspice Raw Files(*.raw)");
   const std::string multi = result("multi.raw");
-  SetWindowTextA(GetDlgItem(open, kFileName), multi.c_str());
+  set_window_text(GetDlgItem(open, kFileName), multi.c_str());
   press_button(open, IDOK);
   EXPECT_EQ(wait_for_text(status(), "Data File: " + multi, kWait), "Data File: " + multi);
   // Four plots: the choice is offered, the operating point has its table again.
@@ -102,7 +102,7 @@ TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   ASSERT_NE(choose, nullptr);
   HWND list = FindWindowExA(choose, nullptr, "ListBox", nullptr);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(send_message(list, LB_GETCOUNT, 0, 0), 4);
   EXPECT_EQ(listed_text(list, 0), "several analyses (Operating Point)");
   EXPECT_EQ(listed_text(list, 3), "several analyses (Transient Analysis)");
   EXPECT_TRUE(save_screenshot(frame, GetSysColor(COLOR_APPWORKSPACE), shot("raw-select-plot.bmp"), true));

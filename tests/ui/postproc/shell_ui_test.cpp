@@ -34,8 +34,8 @@ std::string item_text(const std::vector<MenuItemReport> &menu, int id) {
   return item ? item->text : "<none>";
 }
 
-void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-bool checked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void click(HWND dialog, int id) { send_message(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+bool checked(HWND dialog, int id) { return send_message(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // Saves the whole screen once `window` on it shows drawn over its face colour.
 testing::AssertionResult screen_shot(HWND window, int face, const char *name) {
@@ -116,10 +116,10 @@ TEST_F(Shell, WelcomeExistingDataFileOpensTheDialogAndTheFileBecomesRecent) {
   // The first filter of string 800 is chosen; the pattern "*.out" went into the list. Raw
   // files of ngspice come last.
   HWND filter = GetDlgItem(open, 0x470);
-  EXPECT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 3);
-  EXPECT_EQ(SendMessageA(filter, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(send_message(filter, CB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(send_message(filter, CB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(listed_text(filter, 2), "ngspice Raw Files(*.raw)");
-  SetWindowTextA(GetDlgItem(open, 0x47c), path.c_str());   // the file-name box
+  set_window_text(GetDlgItem(open, 0x47c), path.c_str());   // the file-name box
   press_button(open, IDOK);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
   std::vector<MenuItemReport> menu = read_menu(frame);
@@ -162,7 +162,7 @@ TEST_F(Shell, WelcomeExistingGraphAndDoNotDisplayAgain) {
   ASSERT_TRUE(gone(welcome));
   HWND open = dialog("Open");
   ASSERT_NE(open, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(open, 0x470), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(send_message(GetDlgItem(open, 0x470), CB_GETCOUNT, 0, 0), 2);
   press_button(open, IDCANCEL);
   ASSERT_TRUE(gone(open));
   ASSERT_TRUE(settled());
@@ -231,7 +231,7 @@ TEST_F(Shell, RecentFileWithoutExtensionGetsDotOut) {
 TEST_F(Shell, MaximizedComesBackMaximizedAndMinimizedComesBackNormal) {
   ASSERT_NE(start("/x"), nullptr);
   ShowWindow(frame, SW_MAXIMIZE);
-  ASSERT_TRUE(wait_until([&] { return IsZoomed(frame); }, kWait));
+  ASSERT_TRUE(wait_for_state(frame, "maximized", IsZoomed, kWait));
   close();
   EXPECT_EQ(stored("WindowPosition").substr(0, 4), "0,3,");
   ASSERT_NE(start("/x"), nullptr);
@@ -239,7 +239,7 @@ TEST_F(Shell, MaximizedComesBackMaximizedAndMinimizedComesBackNormal) {
   EXPECT_TRUE(IsZoomed(frame));
   EXPECT_TRUE(screen_shot(frame, COLOR_APPWORKSPACE, "frame-maximized.bmp"));
   ShowWindow(frame, SW_MINIMIZE);
-  ASSERT_TRUE(wait_until([&] { return IsIconic(frame); }, kWait));
+  ASSERT_TRUE(wait_for_state(frame, "minimized", IsIconic, kWait));
   close();
   // Minimized from maximized: the platform's flags say it would restore maximized.
   EXPECT_EQ(stored("WindowPosition").substr(0, 4), "2,2,");
@@ -297,10 +297,10 @@ TEST_F(Shell, SelectCurrentPlotIsOfferedForSeveralPlotsOnly) {
   HWND select = dialog("Select Current Plot");
   ASSERT_NE(select, nullptr);
   HWND list = GetDlgItem(select, IDC_PLOT_LIST);
-  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
-  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);   // the last plot is current
+  EXPECT_EQ(send_message(list, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(send_message(list, LB_GETCURSEL, 0, 0), 3);   // the last plot is current
   EXPECT_TRUE(screen_shot(select, COLOR_BTNFACE, "select-current-plot.bmp"));
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  send_message(list, LB_SETCURSEL, 0, 0);
   press_button(select, IDOK);
   ASSERT_TRUE(gone(select));
   EXPECT_FALSE(grayed(read_menu(frame), 10004));
@@ -365,7 +365,7 @@ TEST_F(Shell, MenusAndPreferencesAsTheUserSeesThem) {
   PostMessageA(frame, WM_KEYDOWN, VK_ESCAPE, 0);
   PostMessageA(frame, WM_CANCELMODE, 0, 0);
   ASSERT_TRUE(settled());
-  ASSERT_TRUE(wait_until([&] { return !IsWindow(file_menu) || !IsWindowVisible(file_menu); }, kWait));
+  ASSERT_TRUE(wait_until_gone(file_menu, kWait));
   command(13007);
   HWND preferences = dialog("Preferences");
   ASSERT_NE(preferences, nullptr);
@@ -390,7 +390,7 @@ TEST_F(Shell, FormatCommandsOpenTheirDialogsOverTheActiveGraph) {
   EXPECT_EQ(wait_for_exit(link, kWait), 0);
   HWND client = find_child(frame, "MDIClient");
   ASSERT_NE(client, nullptr);
-  ASSERT_TRUE(wait_until([&] { return find_child(client, "ChildGraph") != nullptr; }, kWait));
+  ASSERT_TRUE(wait_for_child_window(client, "ChildGraph", kWait) != nullptr);
   const struct {
     int command;
     const char *title;

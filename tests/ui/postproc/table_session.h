@@ -38,8 +38,7 @@ class TableSession : public ::testing::Test {
 
   // A child of the class, once the load that made it is over (it exists, empty, before).
   HWND wait_for_child(const char *class_name) {
-    HWND child = nullptr;
-    wait_until([&] { return (child = FindWindowExA(client, nullptr, class_name, nullptr)) != nullptr; }, kWait);
+    HWND child = wait_for_child_window(client, class_name, kWait);
     wait_for_posted_messages(frame, kWait);
     return child;
   }

@@ -49,7 +49,7 @@ class Tables : public TableSession {
   std::string copied(int command_id = kCopy) {
     empty_clipboard();
     command(command_id);
-    wait_until([] { return IsClipboardFormatAvailable(CF_TEXT) != 0; }, kWait);
+    wait_for_clipboard_format(CF_TEXT, kWait);
     return clipboard_text();
   }
   unsigned menu_state(int id) {
@@ -71,7 +71,7 @@ TEST_F(Tables, OperatingPointShowsItsValuesTable) {
   EXPECT_EQ(GetWindowLongPtrA(table, 0), 0);                      // kind: table
   EXPECT_NE(GetWindowLongPtrA(table, sizeof(LONG_PTR)), 0);       // its grid holder
   EXPECT_EQ(GetWindowLongPtrA(table, 2 * sizeof(LONG_PTR)), 0);   // plot 0
-  SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(table), 0);
+  send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(table), 0);
   ASSERT_TRUE(settled());
   EXPECT_TRUE(save_screenshot(frame, GetSysColor(COLOR_APPWORKSPACE), shot("tables-operating-point.bmp")));
 
@@ -197,7 +197,7 @@ TEST_F(Tables, PoleZeroSampleShowsAPoleZeroGraph) {
   EXPECT_EQ(window_text(graph), "Second-order section (Pole-Zero Analysis)");
   EXPECT_EQ(GetWindowLongPtrA(graph, 0), 2);   // kind: pole-zero
   EXPECT_EQ(GetWindowLongPtrA(graph, 2 * sizeof(LONG_PTR)), 0);
-  SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
+  send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
   ASSERT_TRUE(settled() && wait_for_posted_messages(graph, kWait));
   EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("tables-pole-zero.bmp")));
   // The legend labels name the two groups.
@@ -211,7 +211,7 @@ TEST_F(Tables, PoleZeroSampleShowsAPoleZeroGraph) {
   // crosses are lines.
   empty_clipboard();
   PostMessageA(frame, WM_COMMAND, kCopy, 0);
-  ASSERT_TRUE(wait_until([] { return IsClipboardFormatAvailable(CF_METAFILEPICT) != 0; }, kWait));
+  ASSERT_TRUE(wait_for_clipboard_format(CF_METAFILEPICT, kWait));
   ASSERT_TRUE(OpenClipboard(nullptr));
   std::vector<WORD> functions;
   if (HANDLE data = GetClipboardData(CF_METAFILEPICT)) {
@@ -236,14 +236,14 @@ TEST_F(Tables, SelectingTheOperatingPointBringsItsTableBack) {
     PostMessageA(choice, WM_COMMAND, IDCANCEL, 0);
     wait_until_destroyed(choice, kWait);
   }
-  SendMessageA(table, WM_SYSCOMMAND, SC_CLOSE, 0);
+  send_message(table, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(wait_until_destroyed(table, kWait));
   command(kSelectCurrentPlot);
   HWND dialog = wait_for_window(program, "#32770", "Select Current Plot", kWait);
   ASSERT_NE(dialog, nullptr);
   HWND list = FindWindowExA(dialog, nullptr, "ListBox", nullptr);
   ASSERT_NE(list, nullptr);
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  send_message(list, LB_SETCURSEL, 0, 0);
   press_button(dialog, IDOK);
   table = wait_for_child("ChildTable");
   ASSERT_NE(table, nullptr);

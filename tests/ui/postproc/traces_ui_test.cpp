@@ -62,6 +62,16 @@ size_t pixels_of(const ScreenImage &image, COLORREF colour) {
   return static_cast<size_t>(std::count(image.pixels.begin(), image.pixels.end(), colour));
 }
 
+// Waits until the window's client shows between `least` and `most` pixels of `colour`.
+bool shows_pixels(HWND window, COLORREF colour, size_t least, size_t most, int timeout_ms) {
+  size_t seen = 0;
+  return wait_until([&] { return (seen = pixels_of(capture_client(window), colour)) >= least && seen <= most; },
+                    timeout_ms,
+                    describe_window(window) + " to show " + std::to_string(least) + " to " + std::to_string(most) +
+                        " pixels of colour " + std::to_string(colour),
+                    [&] { return std::to_string(seen); });
+}
+
 // The children of `parent` of a class, in the order the platform lists them.
 std::vector<HWND> children_of_class(HWND parent, const char *class_name);
 
@@ -127,21 +137,21 @@ std::vector<std::string> titles_of(const std::vector<HWND> &windows) {
 bool enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 
 // A button pressed as a click presses it: the button tells its dialog.
-void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void click(HWND dialog, int id) { send_message(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 // A click on an entry of the variable list: the selection, then the notification that the
 // list sends its dialog.
 void pick(HWND dialog, int index) {
   HWND list = GetDlgItem(dialog, IDC_VARIABLE_LIST);
-  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VARIABLE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  send_message(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  send_message(dialog, WM_COMMAND, MAKEWPARAM(IDC_VARIABLE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
 // A double click on an entry of the variable list, as the mouse makes it: press and release,
 // then the second press that the platform reports as a double click, and its release.
 void double_click(HWND dialog, int index) {
   HWND list = GetDlgItem(dialog, IDC_VARIABLE_LIST);
-  const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  const int height = static_cast<int>(send_message(list, LB_GETITEMHEIGHT, 0, 0));
   const LPARAM at = MAKELPARAM(5, index * height + height / 2);
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(list, WM_LBUTTONUP, 0, at);
@@ -159,14 +169,14 @@ std::string narrow(const wchar_t *text) {
 }
 std::string control_text(HWND dialog, int id) {
   wchar_t text[600] = {};
-  SendMessageW(GetDlgItem(dialog, id), WM_GETTEXT, 600, reinterpret_cast<LPARAM>(text));
+  send_message_wide(GetDlgItem(dialog, id), WM_GETTEXT, 600, reinterpret_cast<LPARAM>(text));
   return narrow(text);
 }
 std::string list_entry(HWND dialog, int list_id, int index) {
   wchar_t text[600] = {};
   HWND list = GetDlgItem(dialog, list_id);
-  if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) >= 600) return "<too long>";
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  if (send_message_wide(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) >= 600) return "<too long>";
+  send_message_wide(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
   return narrow(text);
 }
 
@@ -224,9 +234,10 @@ class Traces : public ::testing::Test {
   std::vector<HWND> graphs() { return children_of_class(mdi_client, "ChildGraph"); }
   // Waits until the MDI client holds `count` graph windows; false after the time-out.
   bool graph_count_is(size_t count, int timeout = kWait) {
-    return wait_until([&] { return graphs().size() == count; }, timeout);
+    return wait_until([&] { return graphs().size() == count; }, timeout, std::to_string(count) + " graph windows",
+                      [&] { return std::to_string(graphs().size()) + " in " + describe_window(mdi_client); });
   }
-  HWND active_child() { return reinterpret_cast<HWND>(SendMessageA(mdi_client, WM_MDIGETACTIVE, 0, 0)); }
+  HWND active_child() { return reinterpret_cast<HWND>(send_message(mdi_client, WM_MDIGETACTIVE, 0, 0)); }
 
   // Add Plot, as the menu opens it.
   HWND open_add_plot() {
@@ -260,14 +271,16 @@ class Traces : public ::testing::Test {
   // The graph shows the curve of its first trace.
   testing::AssertionResult drawn(HWND graph, int timeout = kWait) {
     size_t seen = 0;
-    if (wait_until([&] { return (seen = curve_pixels(graph, kFirstTraceColour)) >= kCurvePixels; }, timeout))
+    if (wait_until([&] { return (seen = curve_pixels(graph, kFirstTraceColour)) >= kCurvePixels; }, timeout,
+                   describe_window(graph) + " to show its first trace's curve", [&] { return std::to_string(seen) + " pixels of it"; }))
       return testing::AssertionSuccess();
     return testing::AssertionFailure() << "the graph \"" << window_text(graph) << "\" shows " << seen
                                        << " pixels of its first trace's curve";
   }
   // Waits until the graph's client shows something else than `before`, and is drawn.
   testing::AssertionResult repainted_differently(HWND graph, const ScreenImage &before) {
-    if (!wait_until([&] { return !same_picture(capture_client(graph), before); }, kWait))
+    if (!wait_until([&] { return !same_picture(capture_client(graph), before); }, kWait,
+                    describe_window(graph) + " to show another picture", [] { return std::string("the same picture"); }))
       return testing::AssertionFailure() << "the graph \"" << window_text(graph) << "\" shows the same picture";
     return drawn(graph);
   }
@@ -571,7 +584,7 @@ TEST_F(Reload, NewValuesAndAVanishedVariable) {
   HWND in = new_plot_of({1});    // v(in)
   ASSERT_NE(out, nullptr);
   ASSERT_NE(in, nullptr);
-  SendMessageA(mdi_client, WM_MDITILE, MDITILE_VERTICAL, 0);   // both in sight
+  send_message(mdi_client, WM_MDITILE, MDITILE_VERTICAL, 0);   // both in sight
   ASSERT_TRUE(settled());
   ASSERT_TRUE(drawn(out));
   ASSERT_TRUE(drawn(in));
@@ -707,7 +720,7 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
   EXPECT_FALSE(checked(menu, kViewPrintLayout));
 
   command(kViewPrintLayout);
-  EXPECT_TRUE(wait_until([&] { return pixels_of(capture_client(graph), kPageShadow) >= kCurvePixels; }, kWait));
+  EXPECT_TRUE(shows_pixels(graph, kPageShadow, kCurvePixels, SIZE_MAX, kWait));
   ASSERT_TRUE(drawn(graph));
   menu = read_menu(frame);
   EXPECT_FALSE(checked(menu, kViewNormal));
@@ -721,7 +734,7 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
     CloseClipboard();
     command(kCopy);
     ASSERT_TRUE(settled());
-    ASSERT_TRUE(wait_until([] { return IsClipboardFormatAvailable(CF_METAFILEPICT) != 0; }, kWait));
+    ASSERT_TRUE(wait_for_clipboard_format(CF_METAFILEPICT, kWait));
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE data = GetClipboardData(CF_METAFILEPICT);
     const METAFILEPICT *picture = data ? static_cast<const METAFILEPICT *>(GlobalLock(data)) : nullptr;
@@ -741,7 +754,7 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
   EXPECT_EQ(y_ext, 5000 * 10000 / 7000);
 
   command(kViewNormal);
-  EXPECT_TRUE(wait_until([&] { return pixels_of(capture_client(graph), kPageShadow) == 0; }, kWait));
+  EXPECT_TRUE(shows_pixels(graph, kPageShadow, 0, 0, kWait));
   ASSERT_TRUE(drawn(graph));
   menu = read_menu(frame);
   EXPECT_TRUE(checked(menu, kViewNormal));
@@ -798,13 +811,13 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
 
   // A minimized graph window cannot be copied.
   ShowWindow(graph, SW_MINIMIZE);
-  ASSERT_TRUE(wait_until([&] { return IsIconic(graph) != 0; }, kWait));
+  ASSERT_TRUE(wait_for_state(graph, "minimized", IsIconic, kWait));
   menu = read_menu(frame);
   EXPECT_TRUE(grayed(menu, kCopy));
   EXPECT_FALSE(grayed(menu, kViewPrintLayout));
 
   // Closed, it leaves no active child: the graph items go grey and lose their marks.
-  SendMessageA(mdi_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(graph), 0);
+  send_message(mdi_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(graph), 0);
   ASSERT_TRUE(graph_count_is(0));
   menu = read_menu(frame);
   for (int id : {11002, 14005, 14006, 10016, 12004, 13001, 13006, 14002, 12005, 14004, 12002, 15004, 14003})
@@ -856,13 +869,15 @@ TEST_F(Traces, FourMillionPointsTimed) {
   const double resize_seconds = now_seconds() - start;
   // Another process's window is moved and painted by its own thread, which a busy machine
   // may not have run yet.
-  EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(graph, nullptr, FALSE); }, kWait));
+  EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(graph, nullptr, FALSE); }, kWait,
+                         describe_window(graph) + " to have painted", [] { return std::string("a part to paint"); }));
   EXPECT_TRUE(drawn(graph, kWait));
   RECT after{};
   EXPECT_TRUE(wait_until([&] {
     GetWindowRect(graph, &after);
     return after.right - after.left == width * 3 / 2;
-  }, kWait)) << after.right - after.left;
+  }, kWait, describe_window(graph) + " to be " + std::to_string(width * 3 / 2) + " pixels wide",
+                         [&] { return std::to_string(after.right - after.left); }));
 
   char line[300];
   snprintf(line, sizeof line,
@@ -882,26 +897,26 @@ TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
   command(kAddNormalizedFftPlot);
   HWND fft = dialog("Add FFT Plot");
   ASSERT_NE(fft, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(fft, IDC_FFT_TRACE), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(send_message(GetDlgItem(fft, IDC_FFT_TRACE), CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(control_text(fft, IDC_FFT_POINTS), "4001");
   EXPECT_EQ(control_text(fft, IDC_FFT_SAMPLES), "4096");
   // Another trace chosen: the field's value is kept by the trace it belonged to, after the
   // rule (3000 becomes 4096, -512 becomes 512, text that is no number changes nothing).
   HWND traces = GetDlgItem(fft, IDC_FFT_TRACE);
   auto choose = [&](int index) {
-    SendMessageA(traces, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(fft, WM_COMMAND, MAKEWPARAM(IDC_FFT_TRACE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(traces));
+    send_message(traces, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    send_message(fft, WM_COMMAND, MAKEWPARAM(IDC_FFT_TRACE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(traces));
     return control_text(fft, IDC_FFT_SAMPLES);
   };
-  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "3000");
+  set_control_text(fft, IDC_FFT_SAMPLES, "3000");
   EXPECT_EQ(choose(1), "4096");
-  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "-512");
+  set_control_text(fft, IDC_FFT_SAMPLES, "-512");
   EXPECT_EQ(choose(0), "4096");
   EXPECT_EQ(choose(1), "512");
-  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "many");
+  set_control_text(fft, IDC_FFT_SAMPLES, "many");
   EXPECT_EQ(choose(0), "4096");
   EXPECT_EQ(choose(1), "512");
-  SetDlgItemTextA(fft, IDC_FFT_SAMPLES, "4001");   // the trace's own points stay
+  set_control_text(fft, IDC_FFT_SAMPLES, "4001");   // the trace's own points stay
   EXPECT_EQ(choose(0), "4096");
   EXPECT_EQ(choose(1), "4001");
   press_button(fft, IDOK);
@@ -967,7 +982,7 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   click(monitor, IDC_MONITOR_SNDR);
   EXPECT_FALSE(enabled(monitor, IDC_MONITOR_OSR_LABEL));
   click(monitor, IDC_MONITOR_SNDR);
-  SetDlgItemTextA(monitor, IDC_MONITOR_FILE, windows_path(host).c_str());
+  set_control_text(monitor, IDC_MONITOR_FILE, windows_path(host).c_str());
   press_button(monitor, IDOK);
   ASSERT_TRUE(wait_until_destroyed(monitor, kWait));
   ASSERT_TRUE(graph_count_is(2));
@@ -981,14 +996,14 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   ASSERT_EQ(tables().size(), 1u);
   EXPECT_EQ(window_text(tables()[0]), "Extracted values");
   // Its one row, as Copy gives it: the SNDR with "%g", then four empty rows.
-  SendMessageA(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(tables()[0]), 0);
+  send_message(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(tables()[0]), 0);
   ASSERT_TRUE(settled());
   EXPECT_TRUE(save_screenshot(tables()[0], GetSysColor(COLOR_APPWORKSPACE), scratch_host("spectrum-extracted-values.bmp"), true));
   empty_clipboard();
   command(kSelectAll);
   command(kCopy);
   ASSERT_TRUE(settled());
-  wait_until([] { return IsClipboardFormatAvailable(CF_TEXT) != 0; }, kWait);
+  wait_for_clipboard_format(CF_TEXT, kWait);
   const std::string copied = clipboard_text();
   double sndr = 0;
   char unit[8] = "";
@@ -1018,14 +1033,15 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   CloseHandle(file);
 
   // Another window takes the focus, then the monitor's window gets it back.
-  SendMessageA(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(other), 0);
+  send_message(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(other), 0);
   ASSERT_TRUE(settled());
-  SendMessageA(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(plotted), 0);
+  send_message(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(plotted), 0);
   EXPECT_TRUE(repainted_differently(plotted, before));
   EXPECT_EQ(graphs().size(), 2u);   // in place
   EXPECT_EQ(texts_of(legend_labels(plotted)), std::vector<std::string>{"PSD [dBFS]"});
   EXPECT_TRUE(screenshot(plotted, "spectrum-monitor-refreshed.bmp"));
-  EXPECT_TRUE(wait_until([&] { return tables().size() == 2; }, kWait));
+  EXPECT_TRUE(wait_until([&] { return tables().size() == 2; }, kWait, "two table windows",
+                         [&] { return std::to_string(tables().size()); }));
 }
 
 // 11. A monitored file too short for its signal band: 64 samples leave no bin below fs/64.

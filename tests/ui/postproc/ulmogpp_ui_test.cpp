@@ -145,7 +145,7 @@ TEST_F(FatalErrors, FatalMemoryErrorTellsTheCodeAndEnds) {
     HWND b = wait_for_message_box(program, 0);
     if (b && b != box) exit_box = b;
     return exit_box != nullptr;
-  }, kWait);
+  }, kWait, "the platform's box after the program's own", [&] { return describe_program(program); });
   ASSERT_NE(exit_box, nullptr);
   EXPECT_EQ(message_box_text(exit_box), "Terminating ULMO-GPP");
   press_button(exit_box, IDOK);
