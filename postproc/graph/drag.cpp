@@ -39,6 +39,13 @@ DragCursor drag_cursor(int mode) {
   return kCursorArrow;
 }
 
+DragCursor graph_pointer(const PointerSituation &s) {
+  if (s.zoomed) return contains(s.plot, s.at) ? kCursorZoom : kCursorArrow;
+  if (s.cursors_shown) return kCursorArrow;
+  if (s.armed_mode != kDragNone) return drag_cursor(s.armed_mode);
+  return drag_cursor(plot_drag_mode(s.plot, s.at, s.selected));
+}
+
 LogicalRect track_rect(const LogicalRect &r, int mode, int dx, int dy) {
   LogicalRect t = r;
   const bool moves_top = mode == kDragTopLeft || mode == kDragTop || mode == kDragTopRight;

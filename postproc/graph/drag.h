@@ -1,6 +1,7 @@
 // Dragging a rectangle (the plot rectangle, a text block, a legend label) in device pixels:
-// which drag mode the pointer position picks, the mouse cursor each mode shows, how a mouse
-// movement changes the rectangle, and where the eight selection handles sit.
+// which drag mode the pointer position picks, the mouse cursor each mode shows (and the one a
+// graph window shows in zoom mode), how a mouse movement changes the rectangle, and where the
+// eight selection handles sit.
 #pragma once
 
 #include "graph.h"
@@ -26,6 +27,7 @@ enum DragCursor {
   kCursorSizeNs,
   kCursorSizeNesw,   // north-east / south-west
   kCursorSizeWe,
+  kCursorZoom,       // the program's own cursor resource 6
 };
 
 const int kHandleSize = 5;   // device pixels
@@ -37,6 +39,19 @@ int handle_drag_mode(int w, int h, int dx, int dy);
 // the handles' modes while it is.
 int plot_drag_mode(const LogicalRect &plot, LogicalPoint p, bool selected);
 DragCursor drag_cursor(int mode);
+
+// What a graph window knows when the pointer moves over it, device pixels.
+struct PointerSituation {
+  bool zoomed;          // zoom mode is on
+  bool cursors_shown;   // this window shows the cursors
+  LogicalRect plot;
+  LogicalPoint at;
+  bool selected;        // the plot rectangle shows its handles
+  int armed_mode;       // the drag pressed but not yet released, or kDragNone
+};
+// Zoom mode shows the zoom cursor over the plot rectangle and the arrow elsewhere; shown
+// cursors take a click anywhere, so the arrow; otherwise the drag that a press would start.
+DragCursor graph_pointer(const PointerSituation &s);
 
 // The rectangle after the mouse moved by (dx, dy) in `mode`: the edges the mode moves follow.
 LogicalRect track_rect(const LogicalRect &r, int mode, int dx, int dy);

@@ -2,6 +2,10 @@
 // separators that group them.
 #pragma once
 
+#include <vector>
+
+struct MenuContext;
+
 const int kToolbarEntryCount = 16;
 const int kToolbarImageCount = 10;
 const int kToolbarControlId = 3242;
@@ -15,3 +19,12 @@ struct ToolbarEntry {
 extern const ToolbarEntry kToolbarEntries[kToolbarEntryCount];
 
 inline bool is_separator(const ToolbarEntry &entry) { return entry.image < 0; }
+
+// The buttons that show a state by their pressed look: Add Text, Zoom and Display Cursors.
+struct ToolbarButtonState {
+  int command_id;
+  bool pressed;
+};
+// Each pressed as its menu item is checked for the active child (Zoom and Add Text), or as
+// the cursors are shown; so activating another child, or closing the last, sets them all.
+std::vector<ToolbarButtonState> toolbar_button_states(const MenuContext &context);

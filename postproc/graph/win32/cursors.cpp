@@ -1,6 +1,13 @@
 // The cursors. Their values are those of the pointer's pixel, not snapped to trace points;
 // a marker's square is centred on its point. The read-outs take the digits and the format
 // the preferences had when they were filled.
+//
+// The read-out window is owned by the frame and must stay above it. Without a window manager
+// (Wine on a bare X display) each change of the keyboard focus raises the frame on the
+// display, the window order follows the display's a moment later, and the display raises a
+// window only when it becomes the first of all. So while the cursors are shown, each focus
+// change of the program is followed by a lift of the read-out: below the frame for a moment,
+// then to the top. The read-out itself never takes the keyboard.
 #include "cursors.h"
 
 #include <string>
@@ -18,10 +25,12 @@ const int kMarkerSize = 11;
 const int kMarkerHalf = 5;
 const POINT kStart[2] = {{15, 15}, {15, 35}};
 const int kMarkerNumberWord = 0;   // 1 or 2
+const UINT kLiftMessage = WM_APP + 1;   // posted to the read-out window: back above the frame
 
 struct CursorSet {
   HWND graph_window;
   HWND info;
+  HWINEVENTHOOK focus_hook;   // lifts the read-out after each focus change
   HWND markers[2];
   POINT points[2];          // device pixels of the graph window
   CursorPoint values[2];
@@ -68,14 +77,44 @@ void place_marker(int i, POINT at) {
   MoveWindow(g_set.markers[i], at.x - kMarkerHalf, at.y - kMarkerHalf, kMarkerSize, kMarkerSize, TRUE);
 }
 
+// Whether the frame and the read-out are the first shown windows: a dialog or a message box
+// above them keeps its place, the read-out is not lifted over it.
+bool frame_on_top(HWND info, HWND frame) {
+  for (HWND w = GetTopWindow(nullptr); w && w != frame; w = GetWindow(w, GW_HWNDNEXT))
+    if (w != info && IsWindowVisible(w)) return false;
+  return true;
+}
+
+void lift_above_owner(HWND info) {
+  HWND frame = GetWindow(info, GW_OWNER);
+  if (!frame || !IsWindowVisible(info) || !frame_on_top(info, frame)) return;
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(info, frame, 0, 0, 0, 0, keep | SWP_NOOWNERZORDER | SWP_NOREDRAW);
+  SetWindowPos(info, HWND_TOP, 0, 0, 0, 0, keep);
+}
+
+void CALLBACK focus_changed(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+  if (g_set.info) PostMessageA(g_set.info, kLiftMessage, 0, 0);
+}
+
 INT_PTR CALLBACK info_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       CheckRadioButton(dialog, IDC_CURSOR_ONE, IDC_CURSOR_TWO, IDC_CURSOR_ONE);
+      return FALSE;   // no focus on a radio button: the keyboard stays with the graph
+    case kLiftMessage:
+      // Posted, so that the lift follows the focus change that buried the window.
+      lift_above_owner(dialog);
+      return TRUE;
+    case WM_MOUSEACTIVATE:
+      // The frame's accelerators, its menu keys and the cursors' arrow keys stay with the frame.
+      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, MA_NOACTIVATE);
       return TRUE;
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED && (LOWORD(wparam) == IDC_CURSOR_ONE || LOWORD(wparam) == IDC_CURSOR_TWO)) {
         g_set.active = LOWORD(wparam) == IDC_CURSOR_ONE ? 0 : 1;
+        // The clicked button took the focus; the graph gets it back for the arrow keys.
+        if (GetFocus() && IsChild(dialog, GetFocus())) SetFocus(g_set.graph_window);
         return TRUE;
       }
       return FALSE;
@@ -136,6 +175,9 @@ bool show_cursors(HWND graph_window, HWND frame) {
   fill_readouts();
   place_cursor_info(frame);
   ShowWindow(g_set.info, SW_SHOWNA);
+  g_set.focus_hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, focus_changed,
+                                     GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+  PostMessageA(g_set.info, kLiftMessage, 0, 0);   // after the caller has brought the frame up
   return true;
 }
 
@@ -150,6 +192,7 @@ void place_cursor_info(HWND frame) {
 }
 
 void hide_cursors() {
+  if (g_set.focus_hook) UnhookWinEvent(g_set.focus_hook);
   if (g_set.info) DestroyWindow(g_set.info);
   for (HWND marker : g_set.markers)
     if (marker && IsWindow(marker)) DestroyWindow(marker);

@@ -211,18 +211,25 @@ void on_mouse_move(HWND window, GraphWindowState &s, POINT at) {
   }
 }
 
-// The pointer shows the drag mode it would start: only without zoom mode and cursors.
+// The pointer over the client, as graph_pointer chooses it; the zoom cursor is the program's.
 bool set_pointer(HWND window, const GraphWindowState &s) {
   Graph *graph = window_graph(window);
-  if (!graph || s.zoomed || (cursors_shown() && cursors_window() == window)) return false;
+  if (!graph) return false;
   POINT at;
   GetCursorPos(&at);
   ScreenToClient(window, &at);
   RECT plot = plot_on_device(window, *graph);
-  int mode = s.drag_armed ? s.drag_mode
-                          : plot_drag_mode({plot.left, plot.top, plot.right, plot.bottom}, {at.x, at.y}, s.plot_selected);
+  PointerSituation situation{s.zoomed, cursors_shown() && cursors_window() == window,
+                             {plot.left, plot.top, plot.right, plot.bottom}, {at.x, at.y},
+                             s.plot_selected, s.drag_armed ? s.drag_mode : kDragNone};
+  DragCursor shape = graph_pointer(situation);
+  HCURSOR zoom = graph_window_settings().zoom_pointer;
+  if (shape == kCursorZoom && zoom) {
+    SetCursor(zoom);
+    return true;
+  }
   static const LPCSTR kShapes[] = {IDC_ARROW, IDC_SIZENWSE, IDC_SIZENS, IDC_SIZENESW, IDC_SIZEWE};
-  SetCursor(LoadCursorA(nullptr, kShapes[drag_cursor(mode)]));
+  SetCursor(LoadCursorA(nullptr, kShapes[shape == kCursorZoom ? kCursorArrow : shape]));
   return true;
 }
 
@@ -247,17 +254,19 @@ void on_double_click(HWND window, POINT at) {
   if (changed) relayout_graph_window(window);
 }
 
-void on_arrow_key(GraphWindowState &s, WPARAM key) {
+// The arrow keys move the active cursor; every other key is the frame's, as without cursors.
+bool on_arrow_key(GraphWindowState &s, WPARAM key) {
   POINT p = active_cursor_point();
   switch (key) {
     case VK_LEFT: p.x--; break;
     case VK_UP: p.y--; break;
     case VK_RIGHT: p.x++; break;
     case VK_DOWN: p.y++; break;
-    default: return;
+    default: return false;
   }
   move_active_cursor(p);
   s.skip_release = true;
+  return true;
 }
 
 }  // namespace
@@ -342,8 +351,7 @@ bool graph_interaction_message(HWND window, UINT message, WPARAM wparam, LPARAM 
       *result = TRUE;
       return true;
     case WM_KEYDOWN:
-      if (!cursors_shown() || cursors_window() != window) return false;
-      on_arrow_key(*s, wparam);
+      if (!cursors_shown() || cursors_window() != window || !on_arrow_key(*s, wparam)) return false;
       break;
     case WM_CAPTURECHANGED:
       // Capture taken away mid-drag (another window, a dialog): the overlay goes, nothing applies.

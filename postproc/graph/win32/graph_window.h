@@ -27,6 +27,7 @@ struct GraphWindowSettings {
   GraphPreferences preferences;  // fonts of new text blocks
   // Shows a toolbar button pressed or released (Zoom, Display Cursors, Add Text).
   void (*press_toolbar_button)(int command_id, bool pressed);
+  HCURSOR zoom_pointer;          // over the plot in zoom mode
 };
 void set_graph_window_settings(const GraphWindowSettings &settings);
 const GraphWindowSettings &graph_window_settings();

@@ -51,6 +51,8 @@ void make_folder_current(const std::string &path);
 // Command dispatch and the menu enabling of WM_INITMENU.
 LRESULT frame_command(WPARAM wparam, LPARAM lparam);
 void update_menu(HMENU menu);
+// The pressed looks of the toolbar's state buttons, for the child that is active now.
+void update_toolbar_buttons();
 
 // The link messages WM_APP+5..7.
 void handle_link_message(UINT message);

@@ -36,13 +36,16 @@ const int kCursorExtraBytes = 8;
 
 const int kTableContextPopup = 1;   // of IDR_CHILD_CONTEXT_MENUS
 
-// What every MDI child does alike: keep the active child up to date, then the default.
+// What every MDI child does alike: keep the active child, and the toolbar's pressed looks
+// that follow it, up to date, then the default.
 LRESULT child_default(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_MDIACTIVATE) {
     if (reinterpret_cast<HWND>(lparam) == hwnd) app().active_child = hwnd;
     else if (app().active_child == hwnd) app().active_child = nullptr;
-  } else if (message == WM_DESTROY && app().active_child == hwnd) {
-    app().active_child = nullptr;
+    update_toolbar_buttons();
+  } else if (message == WM_DESTROY) {
+    if (app().active_child == hwnd) app().active_child = nullptr;
+    update_toolbar_buttons();
   }
   return DefMDIChildProcA(hwnd, message, wparam, lparam);
 }

@@ -107,6 +107,7 @@ void apply_graph_settings() {
   s.cursor_number_format = settings().cursor_number_format;
   s.preferences = settings().graph;
   s.press_toolbar_button = check_toolbar_button;
+  s.zoom_pointer = app().graph_cursor;
   s.printer = printer_font_surface();
   set_graph_window_settings(s);
 }

@@ -21,6 +21,7 @@
 #include "../settings.h"
 #include "../commands.h"
 #include "../settings.h"
+#include "../toolbar_buttons.h"
 #include "about.h"
 #include "export.h"
 #include "file_dialog.h"
@@ -154,6 +155,11 @@ void update_menu(HMENU menu) {
     EnableMenuItem(menu, s.id, MF_BYCOMMAND | (s.enabled ? MF_ENABLED : MF_GRAYED));
     if (s.checked >= 0) CheckMenuItem(menu, s.id, MF_BYCOMMAND | (s.checked ? MF_CHECKED : MF_UNCHECKED));
   }
+}
+
+void update_toolbar_buttons() {
+  for (const ToolbarButtonState &button : toolbar_button_states(menu_context()))
+    check_toolbar_button(button.command_id, button.pressed);
 }
 
 LRESULT frame_command(WPARAM wparam, LPARAM lparam) {

@@ -76,6 +76,18 @@ LRESULT CALLBACK status_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
   }
 }
 
+// The cell height of the bar's font on the screen, which the text rectangle must hold.
+int screen_text_height(HFONT font) {
+  HDC screen = GetDC(nullptr);
+  if (!screen) return 0;
+  HGDIOBJ old = SelectObject(screen, font);
+  TEXTMETRICA metrics{};
+  int height = GetTextMetricsA(screen, &metrics) ? metrics.tmHeight : 0;
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return height;
+}
+
 }  // namespace
 
 bool register_status_class(HINSTANCE instance) {
@@ -91,14 +103,15 @@ bool register_status_class(HINSTANCE instance) {
 
 void create_status_bar(HWND frame) {
   StatusBar &bar = status_bar();
-  RECT client;
-  GetClientRect(frame, &client);
-  place_status_bar(bar, client.right, client.bottom);
   bar.font = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                          OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
                          VARIABLE_PITCH | FF_SWISS, "Helv");
   bar.background = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   if (!bar.font || !bar.background) out_of_memory(kStatusObjectsOutOfMemory);
+  bar.text_height = screen_text_height(static_cast<HFONT>(bar.font));
+  RECT client;
+  GetClientRect(frame, &client);
+  place_status_bar(bar, client.right, client.bottom);
   HWND hwnd = CreateWindowA(kStatusClass, nullptr, WS_CHILD, 0, bar.top, bar.width, bar.height,
                             frame, nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(frame, GWLP_HINSTANCE)),
                             nullptr);

@@ -118,6 +118,30 @@ TEST(DragModes, MouseCursors) {
   for (int mode = 0; mode <= 9; mode++) EXPECT_EQ(drag_cursor(mode), expected[mode]) << mode;
 }
 
+// Zoom mode shows its own cursor over the plot only; shown cursors show the arrow; otherwise
+// the drag a press would start, or the one already armed.
+TEST(DragModes, GraphPointer) {
+  const LogicalRect plot{100, 50, 200, 110};
+  struct Row {
+    const char *name;
+    PointerSituation s;
+    DragCursor cursor;
+  };
+  const Row rows[] = {
+      {"zoom mode over the plot", {true, false, plot, {150, 80}, false, kDragNone}, kCursorZoom},
+      {"zoom mode on the plot's top-left pixel", {true, false, plot, {100, 50}, true, kDragNone}, kCursorZoom},
+      {"zoom mode on the plot's right edge", {true, false, plot, {200, 80}, false, kDragNone}, kCursorArrow},
+      {"zoom mode beside the plot", {true, false, plot, {20, 80}, false, kDragNone}, kCursorArrow},
+      {"zoom mode with cursors shown", {true, true, plot, {150, 80}, false, kDragNone}, kCursorZoom},
+      {"cursors shown over a handle", {false, true, plot, {100, 50}, true, kDragNone}, kCursorArrow},
+      {"a selected plot's corner", {false, false, plot, {100, 50}, true, kDragNone}, kCursorSizeNwse},
+      {"a plot not selected", {false, false, plot, {100, 50}, false, kDragNone}, kCursorArrow},
+      {"an armed right-edge drag anywhere", {false, false, plot, {20, 20}, true, kDragRight}, kCursorSizeWe},
+      {"outside the plot", {false, false, plot, {20, 20}, true, kDragNone}, kCursorArrow},
+  };
+  for (const Row &row : rows) EXPECT_EQ(graph_pointer(row.s), row.cursor) << row.name;
+}
+
 TEST(Tracker, EachModeMovesItsEdges) {
   const LogicalRect r{10, 20, 110, 80};
   const LogicalRect expected[] = {

@@ -43,4 +43,30 @@ TEST(StatusBar, GeometryFollowsTheFrame) {
   EXPECT_EQ(bar.text_rect.right, 289);
 }
 
+// The text rectangle holds the font's whole cell: a font of 12 pixels or less keeps the
+// designed 19-pixel bar, a higher one grows the rectangle and the bar by the difference.
+TEST(StatusBar, TheTextRectangleHoldsTheFontsCell) {
+  struct Row {
+    int text_height, bar_height, bar_top, text_bottom;
+  };
+  const Row rows[] = {
+      {0, 19, 461, 16},    // not measured
+      {8, 19, 461, 16},
+      {12, 19, 461, 16},
+      {13, 20, 460, 17},   // "Helv" at 13 units
+      {16, 23, 457, 20},
+  };
+  for (const Row &row : rows) {
+    StatusBar bar{};
+    bar.text_height = row.text_height;
+    place_status_bar(bar, 640, 480);
+    EXPECT_EQ(bar.height, row.bar_height) << row.text_height;
+    EXPECT_EQ(bar.top, row.bar_top) << row.text_height;
+    EXPECT_EQ(bar.top + bar.height, 480) << row.text_height;
+    EXPECT_EQ(bar.text_rect.top, 4) << row.text_height;
+    EXPECT_EQ(bar.text_rect.bottom, row.text_bottom) << row.text_height;
+    EXPECT_GE(bar.text_rect.bottom - bar.text_rect.top, row.text_height) << row.text_height;
+  }
+}
+
 }  // namespace

@@ -54,7 +54,7 @@ void close_handles(Program &program) {
 }
 
 // What the probe hook (menu_probe.dll) does with the message it is posted.
-enum ProbeRequest : WPARAM { kReadMenu = 0, kMarkerOnly = 1 };
+enum ProbeRequest : WPARAM { kReadMenu = 0, kMarkerOnly = 1, kReadPointer = 2 };
 
 // Whether the hook has written all of its report: the lines, then "." on a line of its own.
 bool report_complete(const char *report) {
@@ -103,7 +103,8 @@ DWORD process_of(HWND window) {
 
 // Posts the probe message to `window` and waits for the hook in the window's thread to write
 // its report into the shared section; false on time-out, reported as waiting for `awaited`.
-bool probe(HWND window, ProbeRequest request, std::string &report, int timeout_ms, const std::string &awaited) {
+bool probe(HWND window, ProbeRequest request, std::string &report, int timeout_ms, const std::string &awaited,
+           LPARAM argument = 0) {
   static HMODULE probe_dll = LoadLibraryA(windows_path(MENU_PROBE_DLL).c_str());
   HOOKPROC hook = probe_dll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(GetProcAddress(probe_dll, "menu_probe_hook"))) : nullptr;
   if (!hook) {
@@ -120,7 +121,7 @@ bool probe(HWND window, ProbeRequest request, std::string &report, int timeout_m
   bool answered = false;
   if (installed) {
     memset(view, 0, size);  // no earlier report may look like this one's end
-    PostMessageA(window, RegisterWindowMessageA("UlmoMenuProbe"), request, 0);
+    PostMessageA(window, RegisterWindowMessageA("UlmoMenuProbe"), request, argument);
     answered = wait_until([&] { return report_complete(view); }, timeout_ms, awaited + " of " + target,
                           [&] { return describe_windows_of(pid); });
     if (answered) report = view;
@@ -365,6 +366,12 @@ std::string windows_path(const std::string &host_path) {
   for (char &c : path)
     if (c == '/') c = '\\';
   return path;
+}
+
+std::string read_pointer(HWND window, int resource) {
+  std::string report;
+  if (!probe(window, kReadPointer, report, kProbeMs, "the pointer's report", resource)) return "";
+  return report.substr(0, report.find('\n'));
 }
 
 std::vector<MenuItemReport> read_menu(HWND frame) {

@@ -101,6 +101,11 @@ bool wait_for_state(HWND window, const char *name, State state, int timeout_ms) 
 // The program's path on this machine as Windows sees it (Z: is the host's root).
 std::string windows_path(const std::string &host_path);
 
+// The pointer the thread of `window` shows now: "resource N" for the program's own cursor
+// resource `resource`, "arrow", "none" or "other"; empty when the program did not answer.
+// Like wait_for_posted_messages, it returns after the program took what was posted before.
+std::string read_pointer(HWND window, int resource);
+
 // One item of a program's menu bar as a user finds it after opening the menu.
 struct MenuItemReport {
   int popup;            // position of its popup on the menu bar

@@ -6,7 +6,9 @@
 // frame WM_INITMENU exactly as opening a menu does, then writes every item of every popup
 // as "popup id state text" lines into the shared section of the same name. Posted with
 // wParam 1 it only writes the end line: the driver then learns that the thread has taken
-// every message posted before the probe.
+// every message posted before the probe. Posted with wParam 2 it names the pointer the
+// thread shows: "resource N" for the program's cursor resource N (lParam), "arrow", "none"
+// or "other"; cursors too belong to the process that loaded them.
 #include <windows.h>
 
 #include <cstdio>
@@ -30,6 +32,15 @@ std::string describe_menu_bar(HMENU bar) {
   return out;
 }
 
+std::string describe_pointer(int resource) {
+  HCURSOR shown = GetCursor();
+  if (!shown) return "none";
+  if (shown == LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource)))
+    return "resource " + std::to_string(resource);
+  if (shown == LoadCursorA(nullptr, IDC_ARROW)) return "arrow";
+  return "other";
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK menu_probe_hook(int code, WPARAM wparam, LPARAM lparam) {
@@ -41,6 +52,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK menu_probe_hook(int code, WPAR
       HMENU bar = GetMenu(msg->hwnd);
       SendMessageA(msg->hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
       report = describe_menu_bar(bar) + report;
+    } else if (msg->wParam == 2) {
+      report = describe_pointer(static_cast<int>(msg->lParam)) + "\n" + report;
     }
     if (HANDLE section = OpenFileMappingA(FILE_MAP_WRITE, FALSE, "UlmoMenuProbe")) {
       if (char *view = static_cast<char *>(MapViewOfFile(section, FILE_MAP_WRITE, 0, 0, 0))) {

@@ -1,17 +1,21 @@
-// Working a graph window as a user does: zoom bands and back, the two cursors with their
-// read-outs and measurements, dragging the plot rectangle and a legend label, text blocks,
-// and the format dialogs with what they change in the drawn graph.
+// Working a graph window as a user does: zoom bands and back, the Zoom button and the pointer
+// of zoom mode, the two cursors with their read-outs and measurements, the keyboard and the
+// read-out window while they are shown, dragging the plot rectangle and a legend label, text
+// blocks, and the format dialogs with what they change in the drawn graph.
 //
 // The graph comes from the simulator's link (v(in) of the transient sample over time, axes
 // 0 .. 5 ms and -1 .. 1). What the axes show is read the way a user reads it: with the
 // cursors, at the pixels of the plot's frame, found on the screen as its long black lines.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -64,7 +68,10 @@ class Interaction : public ::testing::Test {
   }
   void TearDown() override { end_program(program); }
 
-  bool settled() { return wait_for_posted_messages(frame, kWait) && wait_for_posted_messages(graph, kWait); }
+  // A graph window that a scenario has closed (or a link has replaced) has nothing left to take.
+  bool settled() {
+    return wait_for_posted_messages(frame, kWait) && (!IsWindow(graph) || wait_for_posted_messages(graph, kWait));
+  }
   void command(int id) {
     PostMessageA(frame, WM_COMMAND, id, 0);
     settled();
@@ -609,6 +616,216 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
   EXPECT_EQ(send_message(GetDlgItem(axis, IDC_AXIS_LINEAR), BM_GETCHECK, 0, 0), BST_CHECKED);
   press_button(axis, IDCANCEL);
   EXPECT_TRUE(wait_until_destroyed(axis, kWait));
+}
+
+// What the platform's own input does, as a user's hand would: the pointer moved there and
+// the left button pressed and released; a key pressed with modifiers held.
+void user_click(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+void user_key(WORD key, std::initializer_list<WORD> held = {}) {
+  std::vector<INPUT> input;
+  auto add = [&](WORD k, bool up) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = k;
+    i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.push_back(i);
+  };
+  for (WORD k : held) add(k, false);
+  add(key, false);
+  add(key, true);
+  for (auto k = held.end(); k != held.begin();) add(*--k, true);
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+}
+
+POINT centre_of(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The class and title of the top-level window a screen point shows, for failure messages.
+std::string shown_at(POINT screen) {
+  HWND w = WindowFromPoint(screen);
+  HWND root = w ? GetAncestor(w, GA_ROOT) : nullptr;
+  if (!root) return "no window";
+  char name[64] = {};
+  GetClassNameA(root, name, sizeof name);
+  return std::string(name) + " \"" + window_text(root) + "\"";
+}
+
+// 10. The Zoom button is pressed exactly while the active graph window is zoomed, as the
+// menu's check mark is: activating another window or closing the zoomed one releases it.
+TEST_F(Interaction, TheZoomButtonFollowsTheActiveGraphWindow) {
+  Program link{};
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-6 \"" + sample("amplifier-transient.out") + ";1,2\"", link));
+  ASSERT_EQ(wait_for_exit(link, kWait), 0);
+  HWND client = find_child(frame, "MDIClient"), toolbar = find_child(frame, "ToolbarWindow32");
+  ASSERT_NE(toolbar, nullptr);
+  std::vector<HWND> graphs;
+  ASSERT_TRUE(wait_until([&] {
+    graphs.clear();
+    for (HWND c = FindWindowExA(client, nullptr, "ChildGraph", nullptr); c; c = FindWindowExA(client, c, "ChildGraph", nullptr))
+      graphs.push_back(c);
+    return graphs.size() == 2;
+  }, kWait)) << "waited for two graph windows; saw " << graphs.size();
+  auto active = [&] { return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); };
+  auto activate = [&](HWND w) {
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(w), 0);
+    settled();
+  };
+  auto expect_zoom = [&](bool pressed, const char *after) {
+    ASSERT_TRUE(wait_for_posted_messages(frame, kWait)) << after;
+    bool shown = SendMessageA(toolbar, TB_ISBUTTONCHECKED, kZoom, 0) != 0;
+    std::vector<MenuItemReport> menu = read_menu(frame);
+    const MenuItemReport *item = find_menu_item(menu, kZoom);
+    bool checked = item && (item->state & MF_CHECKED);
+    const char *want = pressed ? "pressed" : "released";
+    EXPECT_EQ(shown, pressed) << "after " << after << ": waited for the Zoom button " << want << "; saw it "
+                              << (shown ? "pressed" : "released");
+    EXPECT_EQ(checked, pressed) << "after " << after << ": the menu's Zoom item is " << (checked ? "checked" : "unchecked");
+  };
+  HWND zoomed = active(), other = zoomed == graphs[0] ? graphs[1] : graphs[0];
+  ASSERT_TRUE(zoomed == graphs[0] || zoomed == graphs[1]);
+  expect_zoom(false, "the link");
+  command(kZoom);
+  expect_zoom(true, "Zoom in the active window");
+  activate(other);
+  ASSERT_EQ(active(), other);
+  expect_zoom(false, "activating the other window");
+  activate(zoomed);
+  expect_zoom(true, "activating the zoomed window again");
+  PostMessageA(zoomed, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(wait_until_destroyed(zoomed, kWait));
+  ASSERT_EQ(active(), other);
+  expect_zoom(false, "closing the zoomed window");
+  command(kZoom);
+  expect_zoom(true, "Zoom in the last window");
+  PostMessageA(other, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(wait_until_destroyed(other, kWait));
+  expect_zoom(false, "closing the last window, zoomed");
+}
+
+// 11. Over the plot, zoom mode shows the zoom cursor (resource 6); beside the plot and
+// outside zoom mode the arrow.
+TEST_F(Interaction, ZoomModeShowsTheZoomCursorOverThePlot) {
+  Frame f = frame_lines();
+  const int kZoomCursor = 6;
+  const std::string zoom_pointer = "resource 6";
+  // The pointer is moved to the point and a pixel beside it in turn, so that the window is
+  // asked for its pointer again each time, until it shows `wanted`; returns what it showed.
+  auto pointer_at = [&](POINT at, const std::string &wanted) {
+    std::string seen;
+    int step = 0;
+    wait_until([&] {
+      POINT screen{at.x + (step++ % 2), at.y};
+      ClientToScreen(graph, &screen);
+      SetCursorPos(screen.x, screen.y);
+      seen = read_pointer(graph, kZoomCursor);
+      return seen == wanted;
+    }, kWait);
+    return seen;
+  };
+  POINT plot{(f.left + f.right) / 2, (f.top + f.bottom) / 2}, beside{f.left / 2, (f.top + f.bottom) / 2};
+  EXPECT_EQ(pointer_at(plot, "arrow"), "arrow") << "waited for the arrow over the plot before zoom mode";
+  command(kZoom);
+  EXPECT_EQ(pointer_at(plot, zoom_pointer), zoom_pointer) << "waited for the zoom cursor over the plot in zoom mode";
+  EXPECT_EQ(pointer_at(beside, "arrow"), "arrow") << "waited for the arrow beside the plot in zoom mode";
+  EXPECT_EQ(pointer_at({plot.x, f.top + 2}, zoom_pointer), zoom_pointer) << "waited for the zoom cursor near the plot's top edge";
+  command(kZoom);
+  EXPECT_EQ(pointer_at(plot, "arrow"), "arrow") << "waited for the arrow over the plot after zoom mode";
+}
+
+// 11. While the cursors are shown, a click on the read-out's radio button chooses the cursor
+// and leaves the keyboard where it was: the arrow keys move that cursor, Ctrl+L (Hide Legends)
+// and the menu keys reach the frame.
+TEST_F(Interaction, KeysBesideTheCursorKeysReachTheFrameWhileCursorsAreShown) {
+  command(kShowCursors);
+  HWND window = info();
+  ASSERT_NE(window, nullptr);
+  HWND second = GetDlgItem(window, IDC_CURSOR_TWO);
+  ASSERT_TRUE(wait_until([&] { return GetAncestor(WindowFromPoint(centre_of(second)), GA_ROOT) == window; }, kWait))
+      << "waited for the Cursor Info window over the frame; saw " << shown_at(centre_of(second));
+  user_click(centre_of(second));
+  ASSERT_TRUE(wait_until([&] { return SendMessageA(second, BM_GETCHECK, 0, 0) == BST_CHECKED; }, kWait))
+      << "waited for \"Cursor #2:\" to be checked by a click";
+  settled();
+  settled();
+  EXPECT_EQ(GetAncestor(WindowFromPoint(centre_of(window)), GA_ROOT), window)
+      << "after the click on \"Cursor #2:\": waited for the Cursor Info window at its centre; saw " << shown_at(centre_of(window));
+
+  Reading before = cursor(IDC_CURSOR_TWO_VALUE);
+  user_key(VK_RIGHT);
+  std::string after;
+  EXPECT_TRUE(wait_until([&] { return (after = field(IDC_CURSOR_TWO_VALUE)) != before.text; }, kWait))
+      << "waited for the right arrow key to move cursor 2 from " << before.text << "; saw " << after;
+  EXPECT_GT(parse(after).x, before.x);
+
+  HWND label = FindWindowExA(graph, nullptr, "Text", nullptr);
+  ASSERT_NE(label, nullptr);
+  ASSERT_TRUE(IsWindowVisible(label));
+  user_key('L', {VK_CONTROL});
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(label); }, kWait))
+      << "waited for Ctrl+L to hide the legend label; it is still shown";
+
+  // The menu keys: Alt+W opens the Window menu, Alt alone then Down the menu bar's first menu.
+  struct MenuKeys {
+    const char *name;
+    std::function<void()> press;
+  };
+  const MenuKeys ways[] = {
+      {"Alt+W", [] { user_key('W', {VK_MENU}); }},
+      {"Alt, Down", [] { user_key(VK_MENU); user_key(VK_DOWN); }},
+  };
+  for (const MenuKeys &way : ways) {
+    way.press();
+    HWND popup = wait_for_window(program, "#32768", nullptr, kWait);
+    EXPECT_NE(popup, nullptr) << "waited for " << way.name << " to open a menu of the frame; no menu opened";
+    if (!popup) continue;
+    user_key(VK_ESCAPE);
+    user_key(VK_ESCAPE);
+    EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(popup); }, kWait)) << way.name;
+    settled();
+  }
+}
+
+// 14. The Cursor Info window stays above the frame: a click in the graph, posted or made
+// by the platform's input, leaves it on the screen where it is.
+TEST_F(Interaction, CursorInfoStaysAboveTheFrameWhenTheGraphIsClicked) {
+  command(kShowCursors);
+  HWND window = info();
+  ASSERT_NE(window, nullptr);
+  const POINT centre = centre_of(window);
+  // Shown where it is, as the screen shows it: mostly its face, with its texts on it.
+  auto seen = [&](const char *after) {
+    settled();
+    settled();   // the display's answers to the restacking come back through the queue
+    std::string what = shown_at(centre);
+    EXPECT_EQ(GetAncestor(WindowFromPoint(centre), GA_ROOT), window)
+        << "after " << after << ": waited for the Cursor Info window at its centre; saw " << what;
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_TRUE(shows_drawn_window(capture_screen(r), GetSysColor(COLOR_BTNFACE)))
+        << "after " << after << ": the screen does not show the Cursor Info window where it is";
+  };
+  seen("showing the cursors");
+  click({200, 200});
+  seen("a click in the graph");
+  for (POINT at : {POINT{300, 250}, POINT{320, 270}}) {
+    const std::string before = field(IDC_CURSOR_ONE_VALUE);
+    ClientToScreen(graph, &at);
+    user_click(at);
+    ASSERT_TRUE(wait_until([&] { return field(IDC_CURSOR_ONE_VALUE) != before; }, kWait))
+        << "waited for a click of the platform's input to move cursor 1 from " << before;
+    seen("a click of the platform's input in the graph");
+  }
+  EXPECT_TRUE(save_screenshot(window, GetSysColor(COLOR_BTNFACE), shot("interaction-cursor-info-above.bmp"), true));
 }
 
 }  // namespace

@@ -70,6 +70,17 @@ class StatusBarWindow : public ::testing::Test {
     GetWindowTextA(bar, text, sizeof text);
     return text;
   }
+  // The bar's height: the designed 19 pixels while the font's cell fits the 12-pixel field,
+  // and as many more as the cell is higher.
+  int expected_height() {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, static_cast<HFONT>(status_bar().font));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return 19 + (metrics.tmHeight > 12 ? metrics.tmHeight - 12 : 0);
+  }
   COLORREF pixel(int x, int y) {
     HDC dc = GetDC(bar);
     COLORREF c = GetPixel(dc, x, y);
@@ -86,17 +97,17 @@ TEST_F(StatusBarWindow, SitsOnTheBottomEdgeAtFullWidth) {
   EXPECT_EQ(GetParent(bar), frame);
   RECT r = bar_rect_in_frame();
   EXPECT_EQ(r.left, 0);
-  EXPECT_EQ(r.top, 300 - 19);
+  EXPECT_EQ(r.top, 300 - expected_height());
   EXPECT_EQ(r.right, 400);
   EXPECT_EQ(r.bottom, 300);
-  EXPECT_EQ(status_bar_top(), 281);
+  EXPECT_EQ(status_bar_top(), 300 - expected_height());
 }
 
 TEST_F(StatusBarWindow, FollowsTheFrameWhenResized) {
   SetWindowPos(frame, nullptr, 0, 0, 500, 200, SWP_NOZORDER | SWP_NOMOVE);
   ASSERT_TRUE(pump_until_painted(frame, bar));
   RECT r = bar_rect_in_frame();
-  EXPECT_EQ(r.top, 181);
+  EXPECT_EQ(r.top, 200 - expected_height());
   EXPECT_EQ(r.right, 500);
   EXPECT_EQ(status_bar().text_rect.right, 489);
 }
@@ -127,6 +138,57 @@ TEST_F(StatusBarWindow, DrawsLinesSunkenFrameAndText) {
   EXPECT_GT(dark, 20);
   // Nothing is drawn past the text on the right.
   EXPECT_EQ(pixel(t.right - 2, 10), face);
+}
+
+// A file name's descenders and underscores lie in the lowest rows of the font's cell; the
+// bar shows the text as the same font draws it with room to spare, every row of it.
+TEST_F(StatusBarWindow, ShowsTheWholeHeightOfItsText) {
+  const char kShown[] = "Data File: Z:\\sim\\rlc_bandpass_ac.out  (gjpqy)";
+  set_status(kStatusDataFile, "Z:\\sim\\rlc_bandpass_ac.out  (gjpqy)");
+  ASSERT_EQ(window_text(), kShown);
+  const StatusRect &t = status_bar().text_rect;
+  const int width = t.right - t.left, rows = 40;
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  // The same drawing, unclipped, on a bitmap of the screen's depth.
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, rows);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
+  HBRUSH brush = CreateSolidBrush(face);
+  RECT all{0, 0, width, rows};
+  FillRect(memory, &all, brush);
+  DeleteObject(brush);
+  HGDIOBJ old_font = SelectObject(memory, static_cast<HFONT>(status_bar().font));
+  SetBkColor(memory, face);
+  RECT text{2, 0, width, rows};
+  DrawTextA(memory, kShown, -1, &text, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(memory, &metrics);
+  SelectObject(memory, old_font);
+  int lowest_ink = -1, differing = 0;
+  HDC bar_dc = GetDC(bar);
+  for (int y = 0; y < rows; y++) {
+    for (int x = 0; x < width; x++) {
+      COLORREF drawn = GetPixel(memory, x, y);
+      if (drawn != face) lowest_ink = y;
+      if (y < t.bottom - t.top && GetPixel(bar_dc, t.left + x, t.top + y) != drawn) differing++;
+    }
+  }
+  ReleaseDC(bar, bar_dc);
+  SelectObject(memory, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ASSERT_GT(lowest_ink, 0);
+  EXPECT_LT(lowest_ink, t.bottom - t.top) << "the text's ink reaches row " << lowest_ink << " of a "
+                                          << t.bottom - t.top << "-pixel field (font cell "
+                                          << metrics.tmHeight << ")";
+  EXPECT_EQ(differing, 0) << "pixels of the field that differ from the text drawn unclipped";
+  EXPECT_GE(t.bottom - t.top, metrics.tmHeight);
+  RECT r = bar_rect_in_frame();
+  EXPECT_EQ(r.bottom, 300);
+  EXPECT_EQ(status_bar_top(), r.top);
+  EXPECT_EQ(pixel(200, t.bottom + 1), RGB(255, 255, 255));   // the sunken frame's bottom edge, below the text
 }
 
 TEST_F(StatusBarWindow, HandsTheFocusToItsParent) {
