@@ -51,17 +51,29 @@ const LabelRow kLabels[] = {
     {"log 8 ignores notation", -1, 2, 1, 1, 8, 4, 3, {"8", "8", "8", "8"}, {"-1", "0", "1", "2"}},
 };
 
+// The axis and the format a table row describes.
+template <class Row>
+Axis axis_of(const Row &row) {
+  Axis a{};
+  a.min = row.min;
+  a.max = row.max;
+  a.increment = row.increment;
+  a.scale = row.scale;
+  a.base = row.base;
+  return a;
+}
+template <class Row>
+TickLabelFormat format_of(const Row &row) {
+  TickLabelFormat f{};
+  f.notation = row.notation;
+  f.digits = row.digits;
+  return f;
+}
+
 TEST(TickLabels, Table) {
   for (const LabelRow &row : kLabels) {
-    Axis a{};
-    a.min = row.min;
-    a.max = row.max;
-    a.increment = row.increment;
-    a.scale = row.scale;
-    a.base = row.base;
-    TickLabelFormat f{};
-    f.notation = row.notation;
-    f.digits = row.digits;
+    Axis a = axis_of(row);
+    TickLabelFormat f = format_of(row);
     std::vector<std::string> texts, exponents;
     for (const TickLabel &l : tick_labels(a, f)) {
       texts.push_back(l.text);
@@ -140,15 +152,8 @@ const DrawnDigitsRow kDrawnDigits[] = {
 
 TEST(TickLabels, DrawnDigitsTellNeighboursApart) {
   for (const DrawnDigitsRow &row : kDrawnDigits) {
-    Axis a{};
-    a.min = row.min;
-    a.max = row.max;
-    a.increment = row.increment;
-    a.scale = row.scale;
-    a.base = row.base;
-    TickLabelFormat f{};
-    f.notation = row.notation;
-    f.digits = row.digits;
+    Axis a = axis_of(row);
+    TickLabelFormat f = format_of(row);
     EXPECT_EQ(drawn_label_digits(a, f), row.drawn_digits) << row.name;
     std::vector<std::string> texts;
     for (const TickLabel &l : tick_labels(a, f)) texts.push_back(l.text);
