@@ -86,8 +86,7 @@ void set_plot_selected(HWND window, GraphWindowState &s, bool selected) {
 }
 
 void place_text_block(HWND window, POINT at) {
-  g_add_text_armed = false;
-  press_button(kCmdAddText, false);
+  end_add_text();
   Graph *graph = window_graph(window);
   if (!graph) return;
   LogicalPoint p = logical_at(window, at);
@@ -96,9 +95,14 @@ void place_text_block(HWND window, POINT at) {
   deselect_text_windows(window, nullptr);
   GraphWindowState *s = graph_window_state(window);
   if (s) set_plot_selected(window, *s, false);
-  make_text_block_window(window, block);
+  HWND block_window = make_text_block_window(window, block);
   relayout_graph_window(window);   // the block's font gets its height
-  if (graph_dialogs().format_text) graph_dialogs().format_text(window, block);
+  // Cancelled, the dialog leaves no block: one made for it and never given a text would stay
+  // invisible and be written into graph files.
+  if (graph_dialogs().format_text && !graph_dialogs().format_text(window, block)) {
+    if (block_window) DestroyWindow(block_window);
+    remove_text_block(graph, block);
+  }
   relayout_graph_window(window);   // sized to the text the dialog gave it
 }
 
@@ -319,6 +323,12 @@ void arm_add_text() {
 }
 
 bool add_text_armed() { return g_add_text_armed; }
+
+void end_add_text() {
+  if (!g_add_text_armed) return;
+  g_add_text_armed = false;
+  press_button(kCmdAddText, false);
+}
 
 void deselect_plot(HWND window) {
   GraphWindowState *s = graph_window_state(window);

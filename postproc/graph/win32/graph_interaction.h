@@ -12,6 +12,8 @@ bool graph_window_zoomed(HWND window);
 // Add Text (12005): the next left-button press in a graph window places a text block.
 void arm_add_text();
 bool add_text_armed();
+// Add Text is ended: by a block placed, or by a press on a label or block that is there.
+void end_add_text();
 
 // Removes the plot rectangle's selection (a text-class window was selected instead).
 void deselect_plot(HWND window);

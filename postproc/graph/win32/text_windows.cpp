@@ -233,6 +233,7 @@ bool text_window_mouse(HWND window, UINT message, WPARAM, LPARAM lparam, LRESULT
   POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
   switch (message) {
     case WM_LBUTTONDOWN:
+      end_add_text();   // the press takes the block, not a place for a new one
       g_drag.mode = hover_mode(window, at);   // as it hovered: a block selected by this press moves
       select(window);
       set_state(window, kButtonDown, true);

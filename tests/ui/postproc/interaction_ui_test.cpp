@@ -559,6 +559,61 @@ TEST_F(Interaction, ATextBlockMadeThroughItsDialogAndDeleted) {
   EXPECT_TRUE(wait_until_destroyed(block, kWait));
 }
 
+// Cancelling the dialog of a block Add Text has just made leaves no block (none is written
+// into a graph file either); a press on a label that is there while Add Text is armed takes
+// the label and ends the mode: the menu's check and the toolbar button are released.
+TEST_F(Interaction, AddTextCancelledLeavesNoBlockAndAPressOnALabelEndsIt) {
+  auto text_windows = [&] {
+    int n = 0;
+    for (HWND c = FindWindowExA(graph, nullptr, "Text", nullptr); c; c = FindWindowExA(graph, c, "Text", nullptr)) n++;
+    return n;
+  };
+  HWND toolbar = find_child(frame, "ToolbarWindow32");
+  ASSERT_NE(toolbar, nullptr);
+  auto expect_armed = [&](bool armed, const char *after) {
+    ASSERT_TRUE(wait_for_posted_messages(frame, kWait)) << after;
+    bool pressed = SendMessageA(toolbar, TB_ISBUTTONCHECKED, kAddText, 0) != 0;
+    std::vector<MenuItemReport> menu = read_menu(frame);
+    const MenuItemReport *item = find_menu_item(menu, kAddText);
+    bool checked = item && (item->state & MF_CHECKED);
+    EXPECT_EQ(pressed, armed) << "after " << after << ": the Add Text button is " << (pressed ? "pressed" : "released");
+    EXPECT_EQ(checked, armed) << "after " << after << ": the menu's Add Text is " << (checked ? "checked" : "unchecked");
+  };
+  const int before = text_windows();
+  ASSERT_GT(before, 0);   // the legend label
+  Frame f = frame_lines();
+  command(kAddText);
+  expect_armed(true, "Add Text");
+  POINT at{f.left + (f.right - f.left) / 3, f.top + (f.bottom - f.top) / 3};
+  post(graph, WM_LBUTTONDOWN, at);
+  post(graph, WM_LBUTTONUP, at, 0);
+  HWND dialog = wait_for_window(program, "#32770", "Format Text", kWait);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(text_windows(), before + 1);   // the block the dialog is for
+  press_button(dialog, IDCANCEL);
+  ASSERT_TRUE(wait_until_destroyed(dialog, kWait));
+  settled();
+  EXPECT_EQ(text_windows(), before) << "a cancelled Add Text left a block behind";
+  expect_armed(false, "the block placed");
+
+  HWND label = FindWindowExA(graph, nullptr, "Text", nullptr);
+  ASSERT_NE(label, nullptr);
+  command(kAddText);
+  expect_armed(true, "Add Text again");
+  post(label, WM_LBUTTONDOWN, {3, 3});
+  post(label, WM_LBUTTONUP, {3, 3}, 0);
+  settled();
+  expect_armed(false, "a press on the legend label");
+  EXPECT_EQ(text_windows(), before);
+  // The graph is clicked again: no block and no dialog, since the mode has ended. A dialog
+  // would open on the click, before the menu can be read.
+  post(graph, WM_LBUTTONDOWN, at);
+  post(graph, WM_LBUTTONUP, at, 0);
+  ASSERT_TRUE(wait_for_posted_messages(frame, kWait));
+  EXPECT_EQ(wait_for_window(program, "#32770", "Format Text", 0), nullptr);   // a look
+  EXPECT_EQ(text_windows(), before);
+}
+
 // The format dialogs change what the graph draws: the x labels in scientific notation with
 // two digits, a retitled y axis that still reads upwards, and a logarithmic y axis turned
 // back to linear by the sine's negative values, with the message that says why.
