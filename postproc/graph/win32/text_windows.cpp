@@ -136,8 +136,13 @@ void on_double_click(HWND window) {
   bool changed = false;
   if (TextBlock *block = window_text_block(window))
     changed = d.format_text && d.format_text(parent, block);
-  else if (Trace *trace = window_legend_trace(window))
+  else if (Trace *trace = window_legend_trace(window)) {
     changed = d.format_legend && d.format_legend(parent, trace);
+    // The double click's first press selected the label for its dialog: its handles go
+    // with the dialog rather than stay painted over the legend until the next click.
+    set_state(window, kSelected, false);
+    InvalidateRect(window, nullptr, TRUE);
+  }
   if (changed) relayout_graph_window(parent);
 }
 

@@ -515,6 +515,8 @@ TEST_F(Interaction, DoubleClicksOpenTheMatchingFormatDialogs) {
       {graph, {f.left + 2, (f.top + f.bottom) / 2}, "Format Y-Axis"},
       {label, {3, 3}, "Format Legend"},
   };
+  ASSERT_TRUE(shows_drawn_window(capture_window(label), RGB(255, 255, 255)));
+  const ScreenImage unselected = capture_window(label);
   for (const Target &t : targets) {
     double_click(t.window, t.at);
     HWND dialog = wait_for_window(program, "#32770", t.title, kWait);
@@ -523,6 +525,17 @@ TEST_F(Interaction, DoubleClicksOpenTheMatchingFormatDialogs) {
     EXPECT_TRUE(wait_until_destroyed(dialog, kWait)) << t.title;
     settled();
   }
+  // The label's selection handles went with its dialog: it shows as before the double click.
+  size_t differing = 0;
+  bool as_before = wait_until([&] {
+    ScreenImage now = capture_window(label);
+    differing = now.pixels.size() == unselected.pixels.size() ? 0 : now.pixels.size();
+    for (size_t i = 0; i < now.pixels.size() && i < unselected.pixels.size(); i++)
+      differing += now.pixels[i] != unselected.pixels[i];
+    return differing == 0;
+  }, kWait);
+  EXPECT_TRUE(as_before) << "waited for the legend label to show as before its dialog, without handles; saw "
+                         << differing << " pixels differ";
 }
 
 // Add Text places a block where the graph is clicked and opens its dialog; what the dialog
