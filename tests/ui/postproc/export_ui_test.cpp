@@ -17,16 +17,16 @@
 #include "screen_image.h"
 #include "stored_settings.h"
 #include "wait.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
 const int kWait = 20000;
-const int kLoadExperimental = 10008, kExportToFile = 10009, kExportToSpreadsheet = 10017;
-const int kCopy = 11002, kSelectAll = 11007;
+const int kLoadExperimental = kCmdLoadExperimentalData, kExportToFile = kCmdExportToFile, kExportToSpreadsheet = kCmdExportToSpreadsheet;
+const int kCopy = kCmdCopy, kSelectAll = kCmdSelectAll;
 const int kFileName = 0x47c;   // the common file dialogs' name box
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
-std::string scratch(const std::string &name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
 std::string file_bytes(const std::string &path) {
   std::ifstream in(path, std::ios::binary);
@@ -53,7 +53,7 @@ class ExportUi : public ::testing::Test {
     client = find_child(frame, "MDIClient");
     // v(in) of the transient sample by the link.
     Program link{};
-    ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+    ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample_path("amplifier-transient.out") + ";1\"", link));
     ASSERT_EQ(wait_for_exit(link, kWait), 0);
     ASSERT_TRUE((graph = wait_for_child_window(client, "ChildGraph", kWait)) != nullptr);
     send_message(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(graph), 0);
@@ -73,7 +73,7 @@ class ExportUi : public ::testing::Test {
     settled();
   }
   ScreenImage picture(const char *name) {
-    EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), scratch(name)));
+    EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), scratch_host_path(name)));
     RECT area;
     GetClientRect(graph, &area);
     MapWindowPoints(graph, nullptr, reinterpret_cast<POINT *>(&area), 2);
@@ -112,18 +112,18 @@ TEST_F(ExportUi, MeasuredDataOverTheSimulatedTrace) {
     snprintf(row, sizeof row, "%g\t%g\r\n", t, 0.9 * sin(2 * 3.141592653589793 * 1000 * t - 0.3));
     data += row;
   }
-  std::ofstream(scratch("measured.dat"), std::ios::binary) << data;
+  std::ofstream(scratch_host_path("measured.dat"), std::ios::binary) << data;
   command(kLoadExperimental);
-  choose_file("Load Experimental Data", windows_path(scratch("measured.dat")));
+  choose_file("Load Experimental Data", windows_path(scratch_host_path("measured.dat")));
   EXPECT_EQ(window_text(graph), title_before + "measured v(in) ");
   ScreenImage after = picture("export-measured.bmp");
   // The black symbols add black pixels to what the simulated trace and the axes drew.
   EXPECT_GT(share_of(after, RGB(0, 0, 0)), share_of(before, RGB(0, 0, 0)) + 0.001);
 
   // Line feeds only: refused with its message, the graph as it was.
-  std::ofstream(scratch("unix.dat"), std::ios::binary) << "1\n1\nu\n0 0\n";
+  std::ofstream(scratch_host_path("unix.dat"), std::ios::binary) << "1\n1\nu\n0 0\n";
   command(kLoadExperimental);
-  choose_file("Load Experimental Data", windows_path(scratch("unix.dat")));
+  choose_file("Load Experimental Data", windows_path(scratch_host_path("unix.dat")));
   HWND box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), "Error reading experimental data.");
@@ -133,14 +133,14 @@ TEST_F(ExportUi, MeasuredDataOverTheSimulatedTrace) {
 }
 
 TEST_F(ExportUi, RawDataAndTracesAgree) {
-  export_file(false, {1, 2}, scratch("raw.txt"));
-  std::vector<std::string> raw = crlf_lines(file_bytes(scratch("raw.txt")));
+  export_file(false, {1, 2}, scratch_host_path("raw.txt"));
+  std::vector<std::string> raw = crlf_lines(file_bytes(scratch_host_path("raw.txt")));
   ASSERT_EQ(raw.size(), 4002u);
   EXPECT_EQ(raw[0], "time (time)\tv(in) (voltage)\tv(out) (voltage)");
   EXPECT_EQ(raw[1], "0.000000e+000\t0.000000e+000\t0.000000e+000");
 
-  export_file(true, {0}, scratch("traces.txt"));
-  std::vector<std::string> traces = crlf_lines(file_bytes(scratch("traces.txt")));
+  export_file(true, {0}, scratch_host_path("traces.txt"));
+  std::vector<std::string> traces = crlf_lines(file_bytes(scratch_host_path("traces.txt")));
   ASSERT_EQ(traces.size(), 4003u);   // legend, 4001 points, an empty line
   EXPECT_EQ(traces[0], "'v(in)'");
   EXPECT_EQ(traces[4002], "");
@@ -173,7 +173,7 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   EXPECT_EQ(window_text(table), "'v(in)'");
   send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(table), 0);
   settled();
-  EXPECT_TRUE(save_screenshot(table, GetSysColor(COLOR_WINDOW), scratch("export-spreadsheet.bmp"), true));
+  EXPECT_TRUE(save_screenshot(table, GetSysColor(COLOR_WINDOW), scratch_host_path("export-spreadsheet.bmp"), true));
   empty_clipboard();
   command(kSelectAll);
   command(kCopy);

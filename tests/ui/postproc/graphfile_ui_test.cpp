@@ -13,17 +13,17 @@
 #include "screen_image.h"
 #include "stored_settings.h"
 #include "wait.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
 const int kWait = 20000;
-const int kOpenGraph = 10015, kSaveGraph = 10016, kRecent1 = 10010, kCloseAll = 15004;
-const int kAddText = 12005, kFormatYAxis = 13002, kFormatXLabel = 13003, kPrintLayout = 14006;
-const int kAddNormalizedFftPlot = 12003;
+const int kOpenGraph = kCmdOpenGraphFile, kSaveGraph = kCmdSaveGraphFile, kRecent1 = kCmdRecentFile1, kCloseAll = kCmdCloseAll;
+const int kAddText = kCmdAddText, kFormatYAxis = kCmdFormatYAxis, kFormatXLabel = kCmdFormatXLabel, kPrintLayout = kCmdViewPrintLayout;
+const int kAddNormalizedFftPlot = kCmdAddNormalizedFftPlot;
 const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
-std::string scratch(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
 bool same_pixels(const ScreenImage &a, const ScreenImage &b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
@@ -34,8 +34,8 @@ class GraphFiles : public ::testing::Test {
   void SetUp() override {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");
     set_number("DisplayWelcome", 0);
-    graph_file = windows_path(scratch("scenario"));   // the save adds ".upg"
-    remove(scratch("scenario.upg").c_str());
+    graph_file = windows_path(scratch_host_path("scenario"));   // the save adds ".upg"
+    remove(scratch_host_path("scenario.upg").c_str());
   }
   void TearDown() override { end_program(program); }
 
@@ -69,7 +69,7 @@ class GraphFiles : public ::testing::Test {
     return g;
   }
   ScreenImage picture(HWND g, const char *name) {
-    EXPECT_TRUE(save_screenshot(g, RGB(255, 255, 255), scratch(name)));
+    EXPECT_TRUE(save_screenshot(g, RGB(255, 255, 255), scratch_host_path(name)));
     RECT area;
     GetClientRect(g, &area);
     MapWindowPoints(g, nullptr, reinterpret_cast<POINT *>(&area), 2);
@@ -86,7 +86,7 @@ class GraphFiles : public ::testing::Test {
   // v(in) of the transient sample by the link.
   HWND linked_graph() {
     Program link{};
-    EXPECT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+    EXPECT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample_path("amplifier-transient.out") + ";1\"", link));
     EXPECT_EQ(wait_for_exit(link, kWait), 0);
     return shown_graph();
   }
@@ -151,8 +151,8 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
   EXPECT_EQ(send_message(GetDlgItem(save, kFilterList), CB_GETCOUNT, 0, 0), 2);
   choose_file(save, graph_file);
   const std::string saved = graph_file + ".upg";
-  FILE *f = fopen(scratch("scenario.upg").c_str(), "rb");
-  ASSERT_NE(f, nullptr) << "the save wrote no " << scratch("scenario.upg");
+  FILE *f = fopen(scratch_host_path("scenario.upg").c_str(), "rb");
+  ASSERT_NE(f, nullptr) << "the save wrote no " << scratch_host_path("scenario.upg");
   fclose(f);
 
   command(kCloseAll);
@@ -196,7 +196,7 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
 TEST_F(GraphFiles, ASpectrumIsNamedAsLeftOutAndItsFileOpensWithAMessage) {
   start("/x");
   Program link{};
-  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample_path("amplifier-transient.out") + ";1\"", link));
   EXPECT_EQ(wait_for_exit(link, kWait), 0);
   ASSERT_NE(shown_graph(), nullptr);
   command(kAddNormalizedFftPlot);
@@ -254,8 +254,8 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   // The data file moves away: the graph file names a file that is not there.
   std::string text;
   {
-    FILE *in = fopen(scratch("scenario.upg").c_str(), "rb");
-    ASSERT_NE(in, nullptr) << "the save wrote no " << scratch("scenario.upg");
+    FILE *in = fopen(scratch_host_path("scenario.upg").c_str(), "rb");
+    ASSERT_NE(in, nullptr) << "the save wrote no " << scratch_host_path("scenario.upg");
     char buffer[65536];
     size_t n = fread(buffer, 1, sizeof buffer, in);
     fclose(in);
@@ -264,7 +264,7 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   size_t at = text.find("DataFile=");
   ASSERT_NE(at, std::string::npos);
   text.replace(at, text.find("\r\n", at) - at, "DataFile=moved-away.out");
-  FILE *out = fopen(scratch("scenario.upg").c_str(), "wb");
+  FILE *out = fopen(scratch_host_path("scenario.upg").c_str(), "wb");
   fwrite(text.data(), 1, text.size(), out);
   fclose(out);
 
@@ -285,7 +285,7 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   ASSERT_NE(recent, nullptr);
   EXPECT_EQ(recent->text, saved);
 
-  remove(scratch("scenario.upg").c_str());
+  remove(scratch_host_path("scenario.upg").c_str());
   command(kRecent1);
   box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);

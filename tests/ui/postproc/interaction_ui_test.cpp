@@ -25,15 +25,16 @@
 #include "stored_settings.h"
 #include "resources/cursor_dialog_ids.h"
 #include "resources/format_dialog_ids.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
 const int kWait = 20000;
-const int kZoom = 14002, kShowCursors = 14003, kAddText = 12005, kDelete = 11004, kCopy = 11002;
-const int kFormatYAxis = 13002, kFormatXLabel = 13003, kFormatYTitle = 13006;
+const int kZoom = kCmdZoom, kShowCursors = kCmdShowCursors, kAddText = kCmdAddText, kDelete = kCmdDelete, kCopy = kCmdCopy;
+const int kFormatYAxis = kCmdFormatYAxis, kFormatXLabel = kCmdFormatXLabel, kFormatYTitle = kCmdFormatYTitle;
 const double kEnd = 5e-3;   // the transient's last time
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
 std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
 
@@ -57,7 +58,7 @@ class Interaction : public ::testing::Test {
     frame = wait_for_window(program, "AppFrame", "Ulmo-Postprocessor", kWait);
     ASSERT_NE(frame, nullptr);
     Program link{};
-    ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample("amplifier-transient.out") + ";1\"", link));
+    ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample_path("amplifier-transient.out") + ";1\"", link));
     EXPECT_EQ(wait_for_exit(link, kWait), 0);
     HWND client = find_child(frame, "MDIClient");
     ASSERT_NE(client, nullptr);
@@ -732,7 +733,7 @@ std::string shown_at(POINT screen) {
 // menu's check mark is: activating another window or closing the zoomed one releases it.
 TEST_F(Interaction, TheZoomButtonFollowsTheActiveGraphWindow) {
   Program link{};
-  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-6 \"" + sample("amplifier-transient.out") + ";1,2\"", link));
+  ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-6 \"" + sample_path("amplifier-transient.out") + ";1,2\"", link));
   ASSERT_EQ(wait_for_exit(link, kWait), 0);
   HWND client = find_child(frame, "MDIClient"), toolbar = find_child(frame, "ToolbarWindow32");
   ASSERT_NE(toolbar, nullptr);

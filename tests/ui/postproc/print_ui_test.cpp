@@ -12,15 +12,16 @@
 
 #include "clipboard.h"
 #include "table_session.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
 const int kLongTableRows = 30000;
-const int kPrint = 10005, kPrinterSetup = 10007, kDelete = 11004, kPaste = 11003, kUndo = 11005, kSelectAll = 11007;
+const int kPrint = kCmdPrint, kPrinterSetup = kCmdPrinterSetup, kDelete = kCmdDelete, kPaste = kCmdPaste, kUndo = kCmdUndo, kSelectAll = kCmdSelectAll;
 
 const int kWait = TableSession::kWait;
 
-std::string scratch(const std::string &name) { return windows_path(std::string(ULMO_SCRATCH) + "/" + name); }
 std::string printed_folder() { return windows_path(ULMO_PRINTED); }
 
 std::set<std::string> pdfs() {
@@ -58,7 +59,7 @@ bool take_printed(const std::set<std::string> &before, const std::string &name) 
     return false;
   }, kWait, "a new, complete PDF in " + printed_folder(), [&] { return ::testing::PrintToString(pdfs()); });
   if (!done) return false;
-  std::string target = scratch(name);
+  std::string target = scratch_windows_path(name);
   DeleteFileA(target.c_str());
   return MoveFileA((printed_folder() + "\\" + fresh).c_str(), target.c_str()) != 0;
 }
@@ -68,7 +69,7 @@ class Printing : public TableSession {
   // What an earlier run printed is not this run's to check.
   static void SetUpTestSuite() {
     for (const char *name : {"printed-graph.pdf", "printed-table.pdf", "printed-after-cancel.pdf", "printed-after-setup.pdf"})
-      DeleteFileA(scratch(name).c_str());
+      DeleteFileA(scratch_windows_path(name).c_str());
   }
   void activate(HWND child) {
     send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);

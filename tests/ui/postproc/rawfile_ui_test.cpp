@@ -10,13 +10,14 @@
 
 #include "screen_image.h"
 #include "table_session.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
-const int kOpenDatafile = 10001, kCloseAll = 15004;
+const int kOpenDatafile = kCmdOpenDataFile, kCloseAll = kCmdCloseAll;
 const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
 
-std::string result(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
 
 class RawFiles : public TableSession {
  protected:
@@ -44,7 +45,7 @@ class RawFiles : public TableSession {
 };
 
 TEST_F(RawFiles, ARawFileAndItsConversionDrawTheSameGraph) {
-  const std::string raw = result("rc-tran.raw");
+  const std::string raw = sample_path("rc-tran.raw");
   const std::string converted = windows_path(shot("rc-tran-converted.out"));
   Program cli{};
   ASSERT_TRUE(start_program(windows_path(ULMOCLI), "convert \"" + raw + "\" \"" + converted + "\"", cli));
@@ -93,7 +94,7 @@ TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   HWND filter = GetDlgItem(open, kFilterList);
   ASSERT_EQ(send_message(filter, CB_GETCOUNT, 0, 0), 3);
   EXPECT_EQ(listed_text(filter, 2), "ngspice Raw Files(*.raw)");
-  const std::string multi = result("multi.raw");
+  const std::string multi = sample_path("multi.raw");
   set_window_text(GetDlgItem(open, kFileName), multi.c_str());
   press_button(open, IDOK);
   EXPECT_EQ(wait_for_text(status(), "Data File: " + multi, kWait), "Data File: " + multi);

@@ -13,14 +13,14 @@
 #include "stored_settings.h"
 #include "host_memory.h"
 #include "resources/dialog_ids.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
 const int kWait = 20000;
 const char kWelcome[] = "Welcome to Ulmo-Postprocessor";
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
-std::string scratch(const char *name) { return windows_path(std::string(ULMO_SCRATCH) + "/" + name); }
 std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
 bool grayed(const std::vector<MenuItemReport> &menu, int id) {
@@ -95,7 +95,7 @@ TEST_F(Shell, WelcomeDialogComesWithAnEmptyCommandLineOnly) {
   // taken by the welcome's loop or by the main one, so by then a welcome of this program
   // (shown or not yet) would exist. The program started before has ended, so none of its
   // windows is left to be found.
-  const std::string path = sample("amplifier-transient.out");
+  const std::string path = sample_path("amplifier-transient.out");
   for (const std::string &line : {std::string("/x"), path}) {
     ASSERT_NE(start(line), nullptr) << line;
     ASSERT_TRUE(settled()) << line;
@@ -105,7 +105,7 @@ TEST_F(Shell, WelcomeDialogComesWithAnEmptyCommandLineOnly) {
 }
 
 TEST_F(Shell, WelcomeExistingDataFileOpensTheDialogAndTheFileBecomesRecent) {
-  std::string path = sample("filter-ac.out");
+  std::string path = sample_path("filter-ac.out");
   ASSERT_NE(start(""), nullptr);
   HWND welcome = dialog(kWelcome);
   ASSERT_NE(welcome, nullptr);
@@ -135,14 +135,14 @@ TEST_F(Shell, WelcomeExistingDataFileOpensTheDialogAndTheFileBecomesRecent) {
   menu = read_menu(frame);
   EXPECT_EQ(item_text(menu, 10010), path);
   EXPECT_EQ(find_menu_item(menu, 10011), nullptr);
-  command(10010);
+  command(kCmdRecentFile1);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
 }
 
 TEST_F(Shell, WelcomeLastDataFileOpensIt) {
-  std::string path = sample("amplifier-transient.out");
+  std::string path = sample_path("amplifier-transient.out");
   set_text("LastDataFile", path);
-  set_text("LastGraph", scratch("last.upg"));
+  set_text("LastGraph", scratch_windows_path("last.upg"));
   ASSERT_NE(start(""), nullptr);
   HWND welcome = dialog(kWelcome);
   ASSERT_NE(welcome, nullptr);
@@ -193,7 +193,7 @@ TEST_F(Shell, WithSaveSettingsOffTheWelcomeChoiceIsNotKept) {
 }
 
 TEST_F(Shell, AFailingRecentFileIsRemoved) {
-  std::string missing = scratch("gone.out"), present = sample("filter-ac.out");
+  std::string missing = scratch_windows_path("gone.out"), present = sample_path("filter-ac.out");
   DeleteFileA(missing.c_str());
   set_text("File1", missing);
   set_text("File3", present);   // the gap is closed when the list is read
@@ -201,7 +201,7 @@ TEST_F(Shell, AFailingRecentFileIsRemoved) {
   std::vector<MenuItemReport> menu = read_menu(frame);
   EXPECT_EQ(item_text(menu, 10010), missing);
   EXPECT_EQ(item_text(menu, 10011), present);
-  command(10010);
+  command(kCmdRecentFile1);
   HWND box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), "Can't open the file '" + missing + "'");
@@ -219,12 +219,12 @@ TEST_F(Shell, AFailingRecentFileIsRemoved) {
 }
 
 TEST_F(Shell, RecentFileWithoutExtensionGetsDotOut) {
-  std::string base = sample("amplifier-transient.out");
+  std::string base = sample_path("amplifier-transient.out");
   base.resize(base.size() - 4);   // a stored path without its extension
   if (base.find('.') != std::string::npos) GTEST_SKIP() << "the samples' folder has a dot: " << base;
   set_text("File1", base);
   ASSERT_NE(start("/x"), nullptr);
-  command(10010);
+  command(kCmdRecentFile1);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + base + ".out");
 }
 
@@ -266,7 +266,7 @@ TEST_F(Shell, MenuEnablingWithoutAndWithData) {
   for (int id : {10001, 10006, 10015, 13007, 17001, 17002}) EXPECT_FALSE(grayed(menu, id)) << id;
   EXPECT_EQ(item_text(menu, 14003), "Show &Cursors\tCtrl+U");
 
-  const std::string amplifier = sample("amplifier-transient.out");
+  const std::string amplifier = sample_path("amplifier-transient.out");
   ASSERT_NE(start(amplifier), nullptr);
   ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + amplifier);
   menu = read_menu(frame);
@@ -275,25 +275,25 @@ TEST_F(Shell, MenuEnablingWithoutAndWithData) {
   EXPECT_TRUE(grayed(menu, 14003));   // no window
 
   // An operating point is a table plot: no Add Plot.
-  const std::string operating_point = sample("operating-point.out");
+  const std::string operating_point = sample_path("operating-point.out");
   ASSERT_NE(start(operating_point), nullptr);
   ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + operating_point);
   EXPECT_TRUE(grayed(read_menu(frame), 12001));
 }
 
 TEST_F(Shell, SelectCurrentPlotIsOfferedForSeveralPlotsOnly) {
-  const std::string amplifier = sample("amplifier-transient.out");
+  const std::string amplifier = sample_path("amplifier-transient.out");
   ASSERT_NE(start(amplifier), nullptr);
   ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + amplifier);
   // It would be offered before the message loop, and for the command before the marker
   // posted after it comes back.
   ASSERT_TRUE(settled());
   EXPECT_EQ(find_any_window(program, "#32770", "Select Current Plot"), nullptr);
-  command(10004);   // not with one plot, from the menu key either
+  command(kCmdSelectCurrentPlot);   // not with one plot, from the menu key either
   ASSERT_TRUE(settled());
   EXPECT_EQ(find_any_window(program, "#32770", "Select Current Plot"), nullptr);
 
-  ASSERT_NE(start(sample("several-plots.out")), nullptr);
+  ASSERT_NE(start(sample_path("several-plots.out")), nullptr);
   HWND select = dialog("Select Current Plot");
   ASSERT_NE(select, nullptr);
   HWND list = GetDlgItem(select, IDC_PLOT_LIST);
@@ -307,7 +307,7 @@ TEST_F(Shell, SelectCurrentPlotIsOfferedForSeveralPlotsOnly) {
 }
 
 TEST_F(Shell, LinkMessageLoadsTheFileAndEmptiesTheClipboard) {
-  std::string path = sample("filter-ac.out");
+  std::string path = sample_path("filter-ac.out");
   ASSERT_NE(start("/x"), nullptr);
   Program link{};
   ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + path + ";1,2;db\"", link));
@@ -319,7 +319,7 @@ TEST_F(Shell, LinkMessageLoadsTheFileAndEmptiesTheClipboard) {
 }
 
 TEST_F(Shell, LinkMessageWithAMissingFileStillEmptiesTheClipboard) {
-  std::string path = scratch("not-there.out");
+  std::string path = scratch_windows_path("not-there.out");
   ASSERT_NE(start("/x"), nullptr);
   Program link{};
   ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-6 \"" + path + ";1\"", link));
@@ -335,7 +335,7 @@ TEST_F(Shell, LinkMessageWithAMissingFileStillEmptiesTheClipboard) {
 
 TEST_F(Shell, AboutBoxTellsThePhysicalMemory) {
   ASSERT_NE(start("/x"), nullptr);
-  command(17002);
+  command(kCmdAbout);
   HWND about = dialog("About Ulmo-Postprocessor");
   ASSERT_NE(about, nullptr);
   // Against the host's own count, not the call the program makes: within 1 %, which a figure
@@ -353,7 +353,7 @@ TEST_F(Shell, AboutBoxTellsThePhysicalMemory) {
 }
 
 TEST_F(Shell, MenusAndPreferencesAsTheUserSeesThem) {
-  const std::string amplifier = sample("amplifier-transient.out");
+  const std::string amplifier = sample_path("amplifier-transient.out");
   ASSERT_NE(start(amplifier), nullptr);
   ASSERT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + amplifier);
   SetForegroundWindow(frame);
@@ -366,7 +366,7 @@ TEST_F(Shell, MenusAndPreferencesAsTheUserSeesThem) {
   PostMessageA(frame, WM_CANCELMODE, 0, 0);
   ASSERT_TRUE(settled());
   ASSERT_TRUE(wait_until_gone(file_menu, kWait));
-  command(13007);
+  command(kCmdPreferences);
   HWND preferences = dialog("Preferences");
   ASSERT_NE(preferences, nullptr);
   EXPECT_TRUE(screen_shot(preferences, COLOR_BTNFACE, "preferences.bmp"));
@@ -376,14 +376,14 @@ TEST_F(Shell, MenusAndPreferencesAsTheUserSeesThem) {
 
 TEST_F(Shell, HelpWithoutItsFileLeavesTheProgramRunning) {
   ASSERT_NE(start("/x"), nullptr);
-  command(17001);
+  command(kCmdHelpContents);
   ASSERT_TRUE(settled());
   EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr);
   close();
 }
 
 TEST_F(Shell, FormatCommandsOpenTheirDialogsOverTheActiveGraph) {
-  std::string path = sample("filter-ac.out");
+  std::string path = sample_path("filter-ac.out");
   ASSERT_NE(start("/x"), nullptr);
   Program link{};
   ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + path + ";1,2;db\"", link));

@@ -8,16 +8,16 @@
 #include <string>
 
 #include "driver.h"
+#include "paths.h"
 
 class TableSession : public ::testing::Test {
  public:
   static constexpr int kWait = 60000;
 
  protected:
-  static std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
   static std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
 
-  void start(const char *sample_name) { start_on(sample(sample_name)); }
+  void start(const char *sample_name) { start_on(sample_path(sample_name)); }
   // The same on a data file given by its Windows path.
   void start_on(const std::string &path) {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ulmo-Software");

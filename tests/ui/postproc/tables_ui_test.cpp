@@ -11,11 +11,12 @@
 
 #include "clipboard.h"
 #include "table_session.h"
+#include "shell/commands.h"
 
 namespace {
 
-const int kCut = 11001, kCopy = 11002, kPaste = 11003, kDelete = 11004, kUndo = 11005, kRedo = 11006,
-          kSelectAll = 11007, kSelectCurrentPlot = 10004;
+const int kCut = kCmdCut, kCopy = kCmdCopy, kPaste = kCmdPaste, kDelete = kCmdDelete, kUndo = kCmdUndo, kRedo = kCmdRedo,
+          kSelectAll = kCmdSelectAll, kSelectCurrentPlot = kCmdSelectCurrentPlot;
 
 // A row of the values table as the clipboard holds it: ten cells.
 std::string row_text(const std::string &name, const std::string &value) {

@@ -26,6 +26,8 @@
 #include "result_writer.h"
 #include "revisions.h"
 #include "test_signal.h"
+#include "shell/commands.h"
+#include "paths.h"
 
 namespace {
 
@@ -39,16 +41,13 @@ const COLORREF kPageShadow = RGB(128, 128, 128);
 const size_t kCurvePixels = 20;
 
 // The commands a scenario gives through the frame.
-const int kReload = 10002, kCopy = 11002, kSelectAll = 11007, kAddPlot = 12001, kXAxisExpression = 12004;
-const int kShowLegends = 14004, kViewNormal = 14005, kViewPrintLayout = 14006;
-const int kAddFftPlot = 12002, kAddNormalizedFftPlot = 12003;
+const int kReload = kCmdReload, kCopy = kCmdCopy, kSelectAll = kCmdSelectAll, kAddPlot = kCmdAddPlot, kXAxisExpression = kCmdXAxisExpression;
+const int kShowLegends = kCmdShowLegends, kViewNormal = kCmdViewNormal, kViewPrintLayout = kCmdViewPrintLayout;
+const int kAddFftPlot = kCmdAddFftPlot, kAddNormalizedFftPlot = kCmdAddNormalizedFftPlot;
 // Function buttons that need a complex plot: mag, phase, re, im.
 const int kComplexButtons[] = {825, 826, 827, 828};
 const int kTimes = 806, kOpen = 808, kClose = 809;
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
-std::string scratch_host(const std::string &name) { return std::string(ULMO_SCRATCH) + "/" + name; }
-std::string scratch(const std::string &name) { return windows_path(scratch_host(name)); }
 
 // The client area as the screen shows it.
 ScreenImage capture_client(HWND window) {
@@ -288,7 +287,7 @@ class Traces : public ::testing::Test {
   testing::AssertionResult screenshot(HWND graph, const char *name) {
     testing::AssertionResult ok = drawn(graph);
     if (!ok) return ok;
-    return save_screenshot(graph, RGB(255, 255, 255), scratch_host(name), true);
+    return save_screenshot(graph, RGB(255, 255, 255), scratch_host_path(name), true);
   }
 
   Program program{};
@@ -298,7 +297,7 @@ class Traces : public ::testing::Test {
 // 1. One expression of two variables: its window, title, legend and curve; the complex-only
 // buttons on a real and a complex plot; Add Expression only with the parentheses closed.
 TEST_F(Traces, NewPlotOfAProductOnTheTransientSample) {
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
   EXPECT_EQ(SendDlgItemMessageA(add_plot, IDC_VARIABLE_LIST, LB_GETCOUNT, 0, 0), 6);
@@ -323,7 +322,7 @@ TEST_F(Traces, NewPlotOfAProductOnTheTransientSample) {
   EXPECT_EQ(list_entry(add_plot, IDC_TRACE_LIST, 0), "'v(in)'*'v(out)'");
   EXPECT_TRUE(enabled(add_plot, IDC_NEW_PLOT));
   EXPECT_FALSE(enabled(add_plot, IDC_OVERLAY_PLOT));   // no graph window to overlay yet
-  EXPECT_TRUE(save_screenshot(add_plot, GetSysColor(COLOR_BTNFACE), scratch_host("traces-add-plot.bmp"), true));
+  EXPECT_TRUE(save_screenshot(add_plot, GetSysColor(COLOR_BTNFACE), scratch_host_path("traces-add-plot.bmp"), true));
   click(add_plot, IDC_NEW_PLOT);
   ASSERT_TRUE(wait_until_destroyed(add_plot, kWait));
 
@@ -335,7 +334,7 @@ TEST_F(Traces, NewPlotOfAProductOnTheTransientSample) {
   EXPECT_EQ(texts_of(labels), std::vector<std::string>{"'v(in)'*'v(out)'"});
   ASSERT_EQ(labels.size(), 1u);
   EXPECT_TRUE(IsWindowVisible(labels[0]));
-  EXPECT_EQ(window_text(status), "Data File: " + sample("amplifier-transient.out"));
+  EXPECT_EQ(window_text(status), "Data File: " + sample_path("amplifier-transient.out"));
   EXPECT_TRUE(screenshot(graph, "traces-new-plot.bmp"));
 
   // After "(" Add Expression waits for the ")" that closes it; taking that back disables it.
@@ -358,7 +357,7 @@ TEST_F(Traces, NewPlotOfAProductOnTheTransientSample) {
 
   // The AC sample is complex: all four are there.
   ASSERT_TRUE(end_program(program));
-  ASSERT_NE(start_on(sample("filter-ac.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("filter-ac.out")), nullptr);
   add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
   for (int id : kComplexButtons) EXPECT_TRUE(enabled(add_plot, id)) << id;
@@ -369,7 +368,7 @@ TEST_F(Traces, NewPlotOfAProductOnTheTransientSample) {
 // A double click on a variable plots what the builder holds with it at once: after "*" the
 // product, after a function the function closed.
 TEST_F(Traces, DoubleClickOnAVariablePlotsAtOnce) {
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
   pick(add_plot, 1);
@@ -397,7 +396,7 @@ TEST_F(Traces, DoubleClickOnAVariablePlotsAtOnce) {
 // An expression that cannot be evaluated is told about; the window made for it stays, empty,
 // and the status bar shows the data file again.
 TEST_F(Traces, AFailedEvaluationIsToldAndLeavesAnEmptyWindow) {
-  const std::string path = sample("amplifier-transient.out");
+  const std::string path = sample_path("amplifier-transient.out");
   ASSERT_NE(start_on(path), nullptr);
   HWND add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
@@ -420,7 +419,7 @@ TEST_F(Traces, AFailedEvaluationIsToldAndLeavesAnEmptyWindow) {
 
 // 2. Two expressions of different units in one window, then a third overlaid onto it.
 TEST_F(Traces, TwoExpressionsAndAnOverlay) {
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
   add_expression(add_plot, {2});   // v(out), volts
@@ -456,7 +455,7 @@ TEST_F(Traces, TwoExpressionsAndAnOverlay) {
 // 3. X-Axis Expression: OK only once an expression is added, the box shows the last one, and
 // the graph is drawn again over the new x values with the expression as its x title.
 TEST_F(Traces, XAxisExpressionRedrawsTheGraph) {
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND graph = new_plot_of({2});
   ASSERT_NE(graph, nullptr);
   ASSERT_TRUE(settled());
@@ -487,7 +486,7 @@ TEST_F(Traces, XAxisExpressionRedrawsTheGraph) {
   click(x_axis, IDC_ADD_EXPRESSION);   // the last one added is the one used
   EXPECT_EQ(control_text(x_axis, IDC_X_AXIS_TEXT), "'v(in)'");
   ASSERT_TRUE(enabled(x_axis, IDOK));
-  EXPECT_TRUE(save_screenshot(x_axis, GetSysColor(COLOR_BTNFACE), scratch_host("traces-x-axis-dialog.bmp"), true));
+  EXPECT_TRUE(save_screenshot(x_axis, GetSysColor(COLOR_BTNFACE), scratch_host_path("traces-x-axis-dialog.bmp"), true));
   click(x_axis, IDOK);
   ASSERT_TRUE(wait_until_destroyed(x_axis, kWait));
 
@@ -508,7 +507,7 @@ TEST_F(Traces, XAxisExpressionRedrawsTheGraph) {
 // 4. The simulator's link: one window for all indices, one per index, one per group, with
 // the function in the legends and the logarithmic axes asked for.
 TEST_F(Traces, LinkMakesDirectPlots) {
-  const std::string path = sample("filter-ac.out");
+  const std::string path = sample_path("filter-ac.out");
   ASSERT_NE(start("/x", ""), nullptr);
   auto link = [&](const char *message, const std::string &request) {
     Program linker{};
@@ -551,7 +550,7 @@ TEST_F(Traces, LinkMakesDirectPlots) {
 class Reload : public Traces {
  protected:
   void write(const std::string &name, const std::vector<SamplePlot> &plots) {
-    ASSERT_TRUE(write_result_file(scratch_host(name), plots, kSampleWide)) << name;
+    ASSERT_TRUE(write_result_file(scratch_host_path(name), plots, kSampleWide)) << name;
   }
   // Reload, and the box it shows: its text, once, then OK.
   std::string reload_box_text() {
@@ -579,7 +578,7 @@ class Reload : public Traces {
 TEST_F(Reload, NewValuesAndAVanishedVariable) {
   const SamplePlot plot = filter_transient(501);
   write("reload.out", {plot});
-  ASSERT_NE(start_on(scratch("reload.out")), nullptr);
+  ASSERT_NE(start_on(scratch_windows_path("reload.out")), nullptr);
   HWND out = new_plot_of({2});   // v(out)
   HWND in = new_plot_of({1});    // v(in)
   ASSERT_NE(out, nullptr);
@@ -619,7 +618,7 @@ TEST_F(Reload, NewValuesAndAVanishedVariable) {
 TEST_F(Reload, EachTraceOfAVanishedVariableIsTold) {
   const SamplePlot plot = filter_transient(501);
   write("reload-each.out", {plot});
-  ASSERT_NE(start_on(scratch("reload-each.out")), nullptr);
+  ASSERT_NE(start_on(scratch_windows_path("reload-each.out")), nullptr);
   ASSERT_NE(new_plot_of({2}), nullptr);   // v(out)
   HWND add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
@@ -643,7 +642,7 @@ TEST_F(Reload, EachTraceOfAVanishedVariableIsTold) {
 TEST_F(Reload, AVanishedPlotIsToldAndAnotherChosen) {
   const std::vector<SamplePlot> plots = {filter_transient(501), filter_ac_sweep(), filter_transient(201)};
   write("plots.out", plots);
-  ASSERT_NE(start("\"" + scratch("plots.out") + "\"", ""), nullptr);
+  ASSERT_NE(start("\"" + scratch_windows_path("plots.out") + "\"", ""), nullptr);
   HWND select = dialog("Select Current Plot");   // three plots: the last is current
   ASSERT_NE(select, nullptr);
   EXPECT_EQ(SendDlgItemMessageA(select, IDC_PLOT_LIST, LB_GETCURSEL, 0, 0), 2);
@@ -660,7 +659,7 @@ TEST_F(Reload, AVanishedPlotIsToldAndAnotherChosen) {
   select = dialog("Select Current Plot");
   ASSERT_NE(select, nullptr);
   EXPECT_EQ(SendDlgItemMessageA(select, IDC_PLOT_LIST, LB_GETCOUNT, 0, 0), 2);
-  EXPECT_TRUE(save_screenshot(select, GetSysColor(COLOR_BTNFACE), scratch_host("traces-reload-select-plot.bmp"), true));
+  EXPECT_TRUE(save_screenshot(select, GetSysColor(COLOR_BTNFACE), scratch_host_path("traces-reload-select-plot.bmp"), true));
   SendDlgItemMessageA(select, IDC_PLOT_LIST, LB_SETCURSEL, 1, 0);   // the AC sweep
   ScreenImage before = capture_client(graph);
   press_button(select, IDOK);
@@ -684,13 +683,13 @@ TEST_F(Reload, AVanishedPlotIsToldAndAnotherChosen) {
 // show, and without data there is nothing to reload or add.
 TEST_F(Reload, AFileThatNoLongerReadsLeavesTheGraphsAsTheyWere) {
   write("broken.out", {filter_transient(501)});
-  ASSERT_NE(start_on(scratch("broken.out")), nullptr);
+  ASSERT_NE(start_on(scratch_windows_path("broken.out")), nullptr);
   HWND graph = new_plot_of({2});
   ASSERT_NE(graph, nullptr);
   ASSERT_TRUE(settled());
   const ScreenImage before = capture_client(graph);
   {
-    FILE *out = fopen(scratch_host("broken.out").c_str(), "wb");
+    FILE *out = fopen(scratch_host_path("broken.out").c_str(), "wb");
     ASSERT_NE(out, nullptr);
     fputs("no plots in here", out);
     fclose(out);
@@ -711,7 +710,7 @@ TEST_F(Reload, AFileThatNoLongerReadsLeavesTheGraphsAsTheyWere) {
 // 6. Print Layout shows the page with its shadow, Normal takes it away, and the View menu's
 // marks follow; Copy puts the picture of the window's logical space on the clipboard.
 TEST_F(Traces, ViewModesAndCopyGraph) {
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND graph = new_plot_of({2});
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(pixels_of(capture_client(graph), kPageShadow), 0u);
@@ -771,7 +770,7 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
 
 // 7. The menu with a graph window active, and Show/Hide Legends acting on the labels.
 TEST_F(Traces, MenuWithAGraphWindowActive) {
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND graph = new_plot_of({2, 1});
   ASSERT_NE(graph, nullptr);
   ASSERT_EQ(active_child(), graph);
@@ -833,12 +832,12 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
 TEST_F(Traces, FourMillionPointsTimed) {
   const int64_t kPoints = 4 * 1024 * 1024;
   const std::string name = "four-million.out";
-  ASSERT_TRUE(write_big_result(scratch_host(name), kPoints, 2));
+  ASSERT_TRUE(write_big_result(scratch_host_path(name), kPoints, 2));
   struct Remove {
     std::string path;
     ~Remove() { DeleteFileA(path.c_str()); }
-  } remove{scratch(name)};
-  ASSERT_NE(start_on(scratch(name), kBigWait), nullptr);
+  } remove{scratch_windows_path(name)};
+  ASSERT_NE(start_on(scratch_windows_path(name), kBigWait), nullptr);
 
   HWND add_plot = open_add_plot();
   ASSERT_NE(add_plot, nullptr);
@@ -890,7 +889,7 @@ TEST_F(Traces, FourMillionPointsTimed) {
 // 9. Spectra of a graph's traces: one dialog, then a window per trace, each titled after its
 // trace; the samples field raises what the user typed to a power of two.
 TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
-  const std::string path = sample("amplifier-transient.out");
+  const std::string path = sample_path("amplifier-transient.out");
   ASSERT_NE(start_on(path), nullptr);
   HWND source = new_plot_of({1, 2});
   ASSERT_NE(source, nullptr);
@@ -944,7 +943,7 @@ TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
 // "Extracted values" table, and the plot again in the same window, with a second table, when
 // it gets the focus after the file was rewritten.
 TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
-  const std::string host = scratch_host("monitored.dat");
+  const std::string host = scratch_host_path("monitored.dat");
   double expected_sndr = 0;
   auto write_signal = [&](double amplitude) {
     TestSignalSpec spec;
@@ -961,7 +960,7 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
     fclose(f);
   };
   write_signal(0.5);
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   HWND other = new_plot_of({1});
   ASSERT_NE(other, nullptr);
 
@@ -998,7 +997,7 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   // Its one row, as Copy gives it: the SNDR with "%g", then four empty rows.
   send_message(mdi_client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(tables()[0]), 0);
   ASSERT_TRUE(settled());
-  EXPECT_TRUE(save_screenshot(tables()[0], GetSysColor(COLOR_APPWORKSPACE), scratch_host("spectrum-extracted-values.bmp"), true));
+  EXPECT_TRUE(save_screenshot(tables()[0], GetSysColor(COLOR_APPWORKSPACE), scratch_host_path("spectrum-extracted-values.bmp"), true));
   empty_clipboard();
   command(kSelectAll);
   command(kCopy);
@@ -1047,13 +1046,13 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
 // 11. A monitored file too short for its signal band: 64 samples leave no bin below fs/64.
 // Asked for its SNDR, the monitor says why there is none, and plots and lists nothing.
 TEST_F(Traces, MonitoredFileWithoutABandSaysSo) {
-  const std::string host = scratch_host("short-band.dat");
+  const std::string host = scratch_host_path("short-band.dat");
   FILE *f = fopen(host.c_str(), "wb");
   ASSERT_NE(f, nullptr);
   fputs("samples\n", f);
   for (int i = 0; i < 64; i++) fprintf(f, "%.17g\n", sin(8.0 * atan(1.0) * 2 * i / 64));
   fclose(f);
-  ASSERT_NE(start_on(sample("amplifier-transient.out")), nullptr);
+  ASSERT_NE(start_on(sample_path("amplifier-transient.out")), nullptr);
   Program linker{};
   ASSERT_TRUE(start_program(windows_path(ULMOLINK), "--command 10003", linker));
   ASSERT_EQ(wait_for_exit(linker, kWait), 0);

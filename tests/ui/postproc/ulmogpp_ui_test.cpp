@@ -5,13 +5,12 @@
 #include <string>
 
 #include "driver.h"
+#include "paths.h"
 
 namespace {
 
 const int kWait = 20000;
 
-std::string sample(const char *name) { return windows_path(std::string(ULMO_SAMPLES) + "/" + name); }
-std::string scratch(const char *name) { return windows_path(std::string(ULMO_SCRATCH) + "/" + name); }
 
 class Ulmogpp : public ::testing::Test {
  protected:
@@ -37,7 +36,7 @@ class Ulmogpp : public ::testing::Test {
 };
 
 TEST_F(Ulmogpp, OpensTheFileOnItsCommandLine) {
-  std::string path = sample("amplifier-transient.out");
+  std::string path = sample_path("amplifier-transient.out");
   HWND status = start(path);
   ASSERT_NE(status, nullptr);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
@@ -46,24 +45,24 @@ TEST_F(Ulmogpp, OpensTheFileOnItsCommandLine) {
 }
 
 TEST_F(Ulmogpp, QuotedPathWithBlanks) {
-  std::string dir = scratch("with blanks");
+  std::string dir = scratch_windows_path("with blanks");
   CreateDirectoryA(dir.c_str(), nullptr);
   std::string path = dir + "\\filter ac.out";
-  ASSERT_TRUE(CopyFileA(sample("filter-ac.out").c_str(), path.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(sample_path("filter-ac.out").c_str(), path.c_str(), FALSE));
   HWND status = start("\"" + path + "\"");
   ASSERT_NE(status, nullptr);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
 }
 
 TEST_F(Ulmogpp, NarrowLayoutLoadsLikeAnyOther) {
-  std::string path = sample("narrow-transient.out");
+  std::string path = sample_path("narrow-transient.out");
   HWND status = start(path);
   ASSERT_NE(status, nullptr);
   EXPECT_EQ(wait_for_text(status, "Data File: Z", kWait), "Data File: " + path);
 }
 
 TEST_F(Ulmogpp, MissingFileShowsOneMessageBox) {
-  std::string path = scratch("no-such-file.out");
+  std::string path = scratch_windows_path("no-such-file.out");
   ASSERT_TRUE(start_program(windows_path(ULMOGPP), path, program));
   HWND box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);
@@ -82,7 +81,7 @@ TEST_F(Ulmogpp, MissingFileShowsOneMessageBox) {
 }
 
 TEST_F(Ulmogpp, GarbageIsReportedOnTheStatusBarOnly) {
-  std::string path = scratch("garbage.out");
+  std::string path = scratch_windows_path("garbage.out");
   HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(f, INVALID_HANDLE_VALUE);
   DWORD written;
@@ -125,7 +124,7 @@ TEST_F(Ulmogpp, StatusBarSpansTheBottomOfTheFrame) {
 }
 
 TEST_F(Ulmogpp, ClosingTheFrameEndsTheProgram) {
-  ASSERT_NE(start(sample("several-plots.out")), nullptr);
+  ASSERT_NE(start(sample_path("several-plots.out")), nullptr);
   PostMessageA(frame, WM_CLOSE, 0, 0);
   EXPECT_EQ(wait_for_exit(program, kWait), 0);
 }
