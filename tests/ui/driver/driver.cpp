@@ -253,7 +253,9 @@ std::string describe_window(HWND window) {
   std::string text = in_quotes(class_of(window)) + " " + in_quotes(window_text(window));
   if (!IsWindowVisible(window)) text += " (hidden)";
   if (class_of(window) == "#32770") {
-    std::string said = box_text_for_description(window);
+    std::string said;
+    for (char c : box_text_for_description(window))   // the report stays one line
+      if (c != '\r') said += c == '\n' ? std::string("\\n") : std::string(1, c);
     if (!said.empty()) text += " saying " + in_quotes(said);
   }
   return text;

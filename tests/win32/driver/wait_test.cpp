@@ -119,4 +119,20 @@ TEST(Describe, WindowsByClassTitleAndState) {
   EXPECT_EQ(describe_program(Program{}), "no program running (it was never started, or has been ended)");
 }
 
+DWORD WINAPI show_two_line_box(void *) {
+  MessageBoxA(nullptr, "Removed one\nRemoved two", "Uninstall", MB_OK);
+  return 0;
+}
+
+TEST(Describe, AMessageBoxWithItsTextOnOneLine) {
+  HANDLE thread = CreateThread(nullptr, 0, show_two_line_box, nullptr, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  HWND box = nullptr;
+  EXPECT_TRUE(wait_until([&] { return (box = FindWindowA("#32770", "Uninstall")) && IsWindowVisible(box); }, 10000));
+  EXPECT_EQ(describe_window(box), "\"#32770\" \"Uninstall\" saying \"Removed one\\nRemoved two\"");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
+  CloseHandle(thread);
+}
+
 }  // namespace
