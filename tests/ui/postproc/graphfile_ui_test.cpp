@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 #include "resources/dialog_ids.h"
@@ -89,6 +90,18 @@ class GraphFiles : public ::testing::Test {
     EXPECT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample_path("amplifier-transient.out") + ";1\"", link));
     EXPECT_EQ(wait_for_exit(link, kWait), 0);
     return shown_graph();
+  }
+  // Saves the active graph into the scenario's file and returns what the file holds.
+  std::string saved_graph_file() {
+    command(kSaveGraph);
+    choose_file(dialog("Save As"), graph_file);
+    FILE *f = fopen(scratch_host_path("scenario.upg").c_str(), "rb");
+    if (!f) return "<not saved>";
+    std::string text;
+    char block[4096];
+    for (size_t n; (n = fread(block, 1, sizeof block, f)) > 0;) text.append(block, n);
+    fclose(f);
+    return text;
   }
   // The linked graph, then page view, a manual y maximum with the grid, bold x labels with
   // three decimals, and a bordered text block.
@@ -234,6 +247,36 @@ TEST_F(GraphFiles, ASpectrumIsNamedAsLeftOutAndItsFileOpensWithAMessage) {
   ASSERT_TRUE(wait_until_destroyed(box, kWait));
   settled();
   EXPECT_EQ(FindWindowExA(client, nullptr, "ChildGraph", nullptr), nullptr);
+}
+
+// A text block that Add Text has just placed goes again when its dialog is cancelled: no
+// window of it is left on the graph, and the saved graph file has no text block.
+TEST_F(GraphFiles, ANewTextBlockWhoseDialogIsCancelledIsNeitherShownNorSaved) {
+  start("/x");
+  HWND g = linked_graph();
+  ASSERT_NE(g, nullptr);
+  auto text_windows = [&] {
+    std::vector<HWND> found;
+    for (HWND c = FindWindowExA(g, nullptr, "Text", nullptr); c; c = FindWindowExA(g, c, "Text", nullptr))
+      found.push_back(c);
+    return found;
+  };
+  const std::vector<HWND> labels = text_windows();
+  ASSERT_EQ(labels.size(), 1u);
+  command(kAddText);
+  RECT r;
+  GetClientRect(g, &r);
+  PostMessageA(g, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 3, r.bottom / 3));
+  PostMessageA(g, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 3, r.bottom / 3));
+  HWND text = dialog("Format Text");
+  ASSERT_NE(text, nullptr);
+  press_button(text, IDCANCEL);
+  ASSERT_TRUE(wait_until_destroyed(text, kWait));
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(text_windows(), labels);
+  const std::string saved = saved_graph_file();
+  EXPECT_NE(saved.find("[trace1]"), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("[textblock"), std::string::npos) << saved;
 }
 
 // A recent graph file that is gone is told and leaves the list; one whose data file is gone
