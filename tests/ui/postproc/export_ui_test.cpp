@@ -23,10 +23,7 @@
 namespace {
 
 const int kWait = 20000;
-const int kLoadExperimental = kCmdLoadExperimentalData, kExportToFile = kCmdExportToFile, kExportToSpreadsheet = kCmdExportToSpreadsheet;
-const int kCopy = kCmdCopy, kSelectAll = kCmdSelectAll;
 const int kFileName = 0x47c;   // the common file dialogs' name box
-
 
 std::string file_bytes(const std::string &path) {
   std::ifstream in(path, std::ios::binary);
@@ -82,7 +79,7 @@ class ExportUi : public ::testing::Test {
   // Export to File through its dialogs: the source, then the list entries at `picks`.
   void export_file(bool traces, const std::vector<int> &picks, const std::string &path) {
     remove(path.c_str());
-    command(kExportToFile);
+    command(kCmdExportToFile);
     HWND choice = dialog("Export");
     ASSERT_NE(choice, nullptr);
     EXPECT_EQ(IsDlgButtonChecked(choice, IDC_EXPORT_RAW_DATA), BST_CHECKED);
@@ -113,7 +110,7 @@ TEST_F(ExportUi, MeasuredDataOverTheSimulatedTrace) {
     data += row;
   }
   std::ofstream(scratch_host_path("measured.dat"), std::ios::binary) << data;
-  command(kLoadExperimental);
+  command(kCmdLoadExperimentalData);
   choose_file("Load Experimental Data", windows_path(scratch_host_path("measured.dat")));
   EXPECT_EQ(window_text(graph), title_before + "measured v(in) ");
   ScreenImage after = picture("export-measured.bmp");
@@ -122,7 +119,7 @@ TEST_F(ExportUi, MeasuredDataOverTheSimulatedTrace) {
 
   // Line feeds only: refused with its message, the graph as it was.
   std::ofstream(scratch_host_path("unix.dat"), std::ios::binary) << "1\n1\nu\n0 0\n";
-  command(kLoadExperimental);
+  command(kCmdLoadExperimentalData);
   choose_file("Load Experimental Data", windows_path(scratch_host_path("unix.dat")));
   HWND box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);
@@ -154,7 +151,7 @@ TEST_F(ExportUi, RawDataAndTracesAgree) {
 // Export to Spreadsheet asks the same way; with one trace on the graph the trace list takes it
 // and closes by itself, and the table window shows the trace.
 TEST_F(ExportUi, SpreadsheetChoices) {
-  command(kExportToSpreadsheet);
+  command(kCmdExportToSpreadsheet);
   HWND choice = dialog("Export");
   ASSERT_NE(choice, nullptr);
   send_message(GetDlgItem(choice, IDC_EXPORT_ACTIVE_WINDOW), BM_CLICK, 0, 0);
@@ -175,8 +172,8 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   settled();
   EXPECT_TRUE(save_screenshot(table, GetSysColor(COLOR_WINDOW), scratch_host_path("export-spreadsheet.bmp"), true));
   empty_clipboard();
-  command(kSelectAll);
-  command(kCopy);
+  command(kCmdSelectAll);
+  command(kCmdCopy);
   settled();
   ASSERT_TRUE(wait_for_clipboard_format(CF_TEXT, kWait));
   std::vector<std::string> rows = crlf_lines(clipboard_text());
@@ -189,7 +186,7 @@ TEST_F(ExportUi, SpreadsheetChoices) {
   send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(graph), 0);
   settled();
 
-  command(kExportToSpreadsheet);
+  command(kCmdExportToSpreadsheet);
   choice = dialog("Export");
   ASSERT_NE(choice, nullptr);
   press_button(choice, IDOK);

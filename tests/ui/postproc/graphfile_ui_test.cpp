@@ -20,11 +20,7 @@
 namespace {
 
 const int kWait = 20000;
-const int kOpenGraph = kCmdOpenGraphFile, kSaveGraph = kCmdSaveGraphFile, kRecent1 = kCmdRecentFile1, kCloseAll = kCmdCloseAll;
-const int kAddText = kCmdAddText, kFormatYAxis = kCmdFormatYAxis, kFormatXLabel = kCmdFormatXLabel, kPrintLayout = kCmdViewPrintLayout;
-const int kAddNormalizedFftPlot = kCmdAddNormalizedFftPlot;
 const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
-
 
 bool same_pixels(const ScreenImage &a, const ScreenImage &b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
@@ -93,7 +89,7 @@ class GraphFiles : public ::testing::Test {
   }
   // Saves the active graph into the scenario's file and returns what the file holds.
   std::string saved_graph_file() {
-    command(kSaveGraph);
+    command(kCmdSaveGraphFile);
     choose_file(dialog("Save As"), graph_file);
     FILE *f = fopen(scratch_host_path("scenario.upg").c_str(), "rb");
     if (!f) return "<not saved>";
@@ -108,9 +104,9 @@ class GraphFiles : public ::testing::Test {
   HWND formatted_graph() {
     HWND g = linked_graph();
     if (!g) return nullptr;
-    command(kPrintLayout);
+    command(kCmdViewPrintLayout);
 
-    command(kFormatYAxis);
+    command(kCmdFormatYAxis);
     HWND axis = dialog("Format Y-Axis");
     EXPECT_NE(axis, nullptr);
     click(axis, IDC_AXIS_AUTO_MAX);
@@ -119,7 +115,7 @@ class GraphFiles : public ::testing::Test {
     press_button(axis, IDOK);
     EXPECT_TRUE(wait_until_destroyed(axis, kWait));
 
-    command(kFormatXLabel);
+    command(kCmdFormatXLabel);
     HWND label = dialog("Format X-Axis Label");
     EXPECT_NE(label, nullptr);
     click(label, IDC_LABEL_BOLD);
@@ -127,7 +123,7 @@ class GraphFiles : public ::testing::Test {
     press_button(label, IDOK);
     EXPECT_TRUE(wait_until_destroyed(label, kWait));
 
-    command(kAddText);
+    command(kCmdAddText);
     RECT r;
     GetClientRect(g, &r);
     POINT at{r.right / 3, r.bottom / 3};
@@ -158,7 +154,7 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
   ASSERT_NE(g, nullptr);
   ScreenImage made = picture(g, "graphfile-made.bmp");
 
-  command(kSaveGraph);
+  command(kCmdSaveGraphFile);
   HWND save = dialog("Save As");
   ASSERT_NE(save, nullptr);
   EXPECT_EQ(send_message(GetDlgItem(save, kFilterList), CB_GETCOUNT, 0, 0), 2);
@@ -168,9 +164,9 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
   ASSERT_NE(f, nullptr) << "the save wrote no " << scratch_host_path("scenario.upg");
   fclose(f);
 
-  command(kCloseAll);
+  command(kCmdCloseAll);
   ASSERT_TRUE(wait_until_no_child_window(client, "ChildGraph", kWait));
-  command(kOpenGraph);
+  command(kCmdOpenGraphFile);
   HWND open = dialog("Open");
   ASSERT_NE(open, nullptr);
   choose_file(open, saved);
@@ -178,12 +174,12 @@ TEST_F(GraphFiles, SavedAndOpenedFromTheMenuTheRecentFilesAndTheWelcome) {
   ASSERT_NE(g, nullptr);
   EXPECT_TRUE(same_pixels(picture(g, "graphfile-from-menu.bmp"), made));
   std::vector<MenuItemReport> menu = read_menu(frame);
-  const MenuItemReport *recent = find_menu_item(menu, kRecent1);
+  const MenuItemReport *recent = find_menu_item(menu, kCmdRecentFile1);
   ASSERT_NE(recent, nullptr);
   EXPECT_EQ(recent->text, saved);
 
-  command(kCloseAll);
-  command(kRecent1);
+  command(kCmdCloseAll);
+  command(kCmdRecentFile1);
   g = shown_graph();
   ASSERT_NE(g, nullptr);
   EXPECT_TRUE(same_pixels(picture(g, "graphfile-from-recent.bmp"), made));
@@ -212,7 +208,7 @@ TEST_F(GraphFiles, ASpectrumIsNamedAsLeftOutAndItsFileOpensWithAMessage) {
   ASSERT_TRUE(start_program(windows_path(ULMOLINK), "-5 \"" + sample_path("amplifier-transient.out") + ";1\"", link));
   EXPECT_EQ(wait_for_exit(link, kWait), 0);
   ASSERT_NE(shown_graph(), nullptr);
-  command(kAddNormalizedFftPlot);
+  command(kCmdAddNormalizedFftPlot);
   HWND fft = dialog("Add FFT Plot");
   ASSERT_NE(fft, nullptr);
   press_button(fft, IDOK);
@@ -224,7 +220,7 @@ TEST_F(GraphFiles, ASpectrumIsNamedAsLeftOutAndItsFileOpensWithAMessage) {
   }, kWait)) << "the active window is \"" << (spectrum ? window_text(spectrum) : std::string()) << "\"";
   const std::string title = window_text(spectrum);
 
-  command(kSaveGraph);
+  command(kCmdSaveGraphFile);
   choose_file(dialog("Save As"), graph_file);
   HWND box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr) << "waited for a message box after the save; the active window is \""
@@ -235,9 +231,9 @@ TEST_F(GraphFiles, ASpectrumIsNamedAsLeftOutAndItsFileOpensWithAMessage) {
   ASSERT_TRUE(wait_until_destroyed(box, kWait));
   settled();
 
-  command(kCloseAll);
+  command(kCmdCloseAll);
   ASSERT_TRUE(wait_until([&] { return FindWindowExA(client, nullptr, "ChildGraph", nullptr) == nullptr; }, kWait));
-  command(kOpenGraph);
+  command(kCmdOpenGraphFile);
   choose_file(dialog("Open"), graph_file + ".upg");
   box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr) << "waited for a message box on opening a graph file without traces; a graph window "
@@ -263,7 +259,7 @@ TEST_F(GraphFiles, ANewTextBlockWhoseDialogIsCancelledIsNeitherShownNorSaved) {
   };
   const std::vector<HWND> labels = text_windows();
   ASSERT_EQ(labels.size(), 1u);
-  command(kAddText);
+  command(kCmdAddText);
   RECT r;
   GetClientRect(g, &r);
   PostMessageA(g, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 3, r.bottom / 3));
@@ -284,12 +280,12 @@ TEST_F(GraphFiles, ANewTextBlockWhoseDialogIsCancelledIsNeitherShownNorSaved) {
 TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   start("/x");
   ASSERT_NE(formatted_graph(), nullptr);
-  command(kSaveGraph);
+  command(kCmdSaveGraphFile);
   choose_file(dialog("Save As"), graph_file);
   const std::string saved = graph_file + ".upg";
   // Opened once, it is a recent file.
-  command(kCloseAll);
-  command(kOpenGraph);
+  command(kCmdCloseAll);
+  command(kCmdOpenGraphFile);
   choose_file(dialog("Open"), saved);
   ASSERT_NE(shown_graph(), nullptr);
   stop();
@@ -312,7 +308,7 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   fclose(out);
 
   start("/x");
-  command(kRecent1);
+  command(kCmdRecentFile1);
   HWND box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box),
@@ -324,12 +320,12 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   EXPECT_EQ(FindWindowExA(client, nullptr, "ChildGraph", nullptr), nullptr);
   const MenuItemReport *recent = nullptr;
   std::vector<MenuItemReport> menu = read_menu(frame);
-  recent = find_menu_item(menu, kRecent1);
+  recent = find_menu_item(menu, kCmdRecentFile1);
   ASSERT_NE(recent, nullptr);
   EXPECT_EQ(recent->text, saved);
 
   remove(scratch_host_path("scenario.upg").c_str());
-  command(kRecent1);
+  command(kCmdRecentFile1);
   box = wait_for_message_box(program, kWait);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), "Can't open the file '" + saved + "'");
@@ -337,7 +333,7 @@ TEST_F(GraphFiles, RecentGraphFilesThatNoLongerOpen) {
   ASSERT_TRUE(wait_until_destroyed(box, kWait));
   settled();
   menu = read_menu(frame);
-  EXPECT_EQ(find_menu_item(menu, kRecent1), nullptr);
+  EXPECT_EQ(find_menu_item(menu, kCmdRecentFile1), nullptr);
 }
 
 }  // namespace

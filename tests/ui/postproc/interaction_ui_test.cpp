@@ -31,12 +31,9 @@
 namespace {
 
 const int kWait = 20000;
-const int kZoom = kCmdZoom, kShowCursors = kCmdShowCursors, kAddText = kCmdAddText, kDelete = kCmdDelete, kCopy = kCmdCopy;
-const int kFormatYAxis = kCmdFormatYAxis, kFormatXLabel = kCmdFormatXLabel, kFormatYTitle = kCmdFormatYTitle;
 const double kEnd = 5e-3;   // the transient's last time
 
 std::string shot(const char *name) { return std::string(ULMO_SCRATCH) + "/" + name; }
-
 
 struct Frame {
   int left, top, right, bottom;   // client pixels of the frame's lines
@@ -214,7 +211,7 @@ std::vector<DrawnText> copied_texts(HWND frame) {
     EmptyClipboard();
     CloseClipboard();
   }
-  PostMessageA(frame, WM_COMMAND, kCopy, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdCopy, 0);
   std::vector<DrawnText> texts;
   if (!wait_for_clipboard_format(CF_METAFILEPICT, kWait)) return texts;
   if (!OpenClipboard(nullptr)) return texts;
@@ -250,18 +247,18 @@ TEST_F(Interaction, ZoomBandsAndLeavingZoomModeRestoresTheAxes) {
   ASSERT_GT(f.right - f.left, 200);
   ASSERT_GT(f.bottom - f.top, 100);
   const double xp = pixel_of(kEnd, f.right - f.left), yp = pixel_of(2, f.bottom - f.top);
-  command(kShowCursors);
+  command(kCmdShowCursors);
   Reading low = read_at({f.left, f.bottom}), high = read_at({f.right, f.top});
   EXPECT_NEAR(low.x, 0, xp);
   EXPECT_NEAR(low.y, -1, yp);
   EXPECT_NEAR(high.x, kEnd, xp);
   EXPECT_NEAR(high.y, 1, yp);
 
-  command(kZoom);   // hides the cursors and presses the button
+  command(kCmdZoom);   // hides the cursors and presses the button
   ASSERT_TRUE(wait_until_no_window(program, "#32770", "Cursor Info", kWait));
   const MenuItemReport *zoom_item = nullptr;
   std::vector<MenuItemReport> menu = read_menu(frame);
-  zoom_item = find_menu_item(menu, kZoom);
+  zoom_item = find_menu_item(menu, kCmdZoom);
   ASSERT_NE(zoom_item, nullptr);
   EXPECT_TRUE(zoom_item->state & MF_CHECKED);
 
@@ -280,7 +277,7 @@ TEST_F(Interaction, ZoomBandsAndLeavingZoomModeRestoresTheAxes) {
 
   // In zoom mode a click moves a cursor and changes nothing else.
   Frame z = frame_lines();
-  command(kShowCursors);
+  command(kCmdShowCursors);
   Reading zoomed_low = read_at({z.left, z.bottom}), zoomed_high = read_at({z.right, z.top});
   EXPECT_NEAR(zoomed_low.x, x_lo, 1.5 * xp);
   EXPECT_NEAR(zoomed_high.x, x_hi, 1.5 * xp);
@@ -292,7 +289,7 @@ TEST_F(Interaction, ZoomBandsAndLeavingZoomModeRestoresTheAxes) {
   drag(graph, {z.left + 10, z.top + 10}, {z.right - 10, z.bottom - 10});
   Reading twice = read_at({z.left + 1, z.bottom - 1});
   EXPECT_GT(twice.x, zoomed_low.x);
-  command(kZoom);
+  command(kCmdZoom);
   Frame back = frame_lines();
   EXPECT_EQ(back.left, f.left);
   EXPECT_EQ(back.top, f.top);
@@ -301,13 +298,13 @@ TEST_F(Interaction, ZoomBandsAndLeavingZoomModeRestoresTheAxes) {
   EXPECT_EQ(read_at({f.left, f.bottom}).text, low.text);   // the cursors stayed shown
   EXPECT_EQ(read_at({f.right, f.top}).text, high.text);
   menu = read_menu(frame);
-  EXPECT_FALSE(find_menu_item(menu, kZoom)->state & MF_CHECKED);
+  EXPECT_FALSE(find_menu_item(menu, kCmdZoom)->state & MF_CHECKED);
   EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-unzoomed.bmp")));
 }
 
 TEST_F(Interaction, ANarrowBandReachesTheXLimitAndStillZoomsY) {
-  command(kZoom);
-  command(kShowCursors);
+  command(kCmdZoom);
+  command(kCmdShowCursors);
   std::string message;
   Reading before{}, after{};
   for (int round = 0; round < 12 && message.empty(); round++) {
@@ -382,7 +379,7 @@ Measured closed_form(double t1, double t2) {
 double number(const std::string &text) { return strtod(text.c_str(), nullptr); }
 
 TEST_F(Interaction, CursorsReadAndMeasureTheTrace) {
-  command(kShowCursors);
+  command(kCmdShowCursors);
   HWND window = info();
   ASSERT_NE(window, nullptr);
   std::vector<RECT> squares;
@@ -446,7 +443,7 @@ TEST_F(Interaction, CursorsReadAndMeasureTheTrace) {
   EXPECT_NEAR(keyed.x, two.x - xp, xp / 2);
   EXPECT_GT(keyed.y, two.y);
 
-  command(kShowCursors);   // hides them
+  command(kCmdShowCursors);   // hides them
   ASSERT_TRUE(wait_until_destroyed(window, kWait));
   for (HWND m : markers) EXPECT_FALSE(IsWindow(m));
 }
@@ -543,7 +540,7 @@ TEST_F(Interaction, DoubleClicksOpenTheMatchingFormatDialogs) {
 // sets shows on the graph; Delete removes the selected block.
 TEST_F(Interaction, ATextBlockMadeThroughItsDialogAndDeleted) {
   Frame f = frame_lines();
-  command(kAddText);
+  command(kCmdAddText);
   POINT at{f.left + (f.right - f.left) / 3, f.top + (f.bottom - f.top) / 3};
   post(graph, WM_LBUTTONDOWN, at);
   post(graph, WM_LBUTTONUP, at, 0);
@@ -569,7 +566,7 @@ TEST_F(Interaction, ATextBlockMadeThroughItsDialogAndDeleted) {
   post(block, WM_LBUTTONDOWN, {2, 2});
   post(block, WM_LBUTTONUP, {2, 2}, 0);
   settled();
-  command(kDelete);
+  command(kCmdDelete);
   EXPECT_TRUE(wait_until_destroyed(block, kWait));
 }
 
@@ -586,9 +583,9 @@ TEST_F(Interaction, AddTextCancelledLeavesNoBlockAndAPressOnALabelEndsIt) {
   ASSERT_NE(toolbar, nullptr);
   auto expect_armed = [&](bool armed, const char *after) {
     ASSERT_TRUE(wait_for_posted_messages(frame, kWait)) << after;
-    bool pressed = SendMessageA(toolbar, TB_ISBUTTONCHECKED, kAddText, 0) != 0;
+    bool pressed = SendMessageA(toolbar, TB_ISBUTTONCHECKED, kCmdAddText, 0) != 0;
     std::vector<MenuItemReport> menu = read_menu(frame);
-    const MenuItemReport *item = find_menu_item(menu, kAddText);
+    const MenuItemReport *item = find_menu_item(menu, kCmdAddText);
     bool checked = item && (item->state & MF_CHECKED);
     EXPECT_EQ(pressed, armed) << "after " << after << ": the Add Text button is " << (pressed ? "pressed" : "released");
     EXPECT_EQ(checked, armed) << "after " << after << ": the menu's Add Text is " << (checked ? "checked" : "unchecked");
@@ -596,7 +593,7 @@ TEST_F(Interaction, AddTextCancelledLeavesNoBlockAndAPressOnALabelEndsIt) {
   const int before = text_windows();
   ASSERT_GT(before, 0);   // the legend label
   Frame f = frame_lines();
-  command(kAddText);
+  command(kCmdAddText);
   expect_armed(true, "Add Text");
   POINT at{f.left + (f.right - f.left) / 3, f.top + (f.bottom - f.top) / 3};
   post(graph, WM_LBUTTONDOWN, at);
@@ -612,7 +609,7 @@ TEST_F(Interaction, AddTextCancelledLeavesNoBlockAndAPressOnALabelEndsIt) {
 
   HWND label = FindWindowExA(graph, nullptr, "Text", nullptr);
   ASSERT_NE(label, nullptr);
-  command(kAddText);
+  command(kCmdAddText);
   expect_armed(true, "Add Text again");
   post(label, WM_LBUTTONDOWN, {3, 3});
   post(label, WM_LBUTTONUP, {3, 3}, 0);
@@ -647,7 +644,7 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
     settled();
   };
 
-  HWND label = open(kFormatXLabel, "Format X-Axis Label");
+  HWND label = open(kCmdFormatXLabel, "Format X-Axis Label");
   ASSERT_NE(label, nullptr);
   send_message(GetDlgItem(label, IDC_LABEL_SCIENTIFIC), BM_CLICK, 0, 0);
   set_control_text(label, IDC_LABEL_DIGITS, "2");
@@ -657,7 +654,7 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
   EXPECT_EQ(drawn_text(texts, "1.0m"), nullptr);
   EXPECT_TRUE(holds_in_order(texts, y_labels));
 
-  HWND title = open(kFormatYTitle, "Format Y-Axis Title");
+  HWND title = open(kCmdFormatYTitle, "Format Y-Axis Title");
   ASSERT_NE(title, nullptr);
   set_control_text(title, IDC_TITLE_TEXT, "Gain");
   send_message(GetDlgItem(title, IDC_FONT_BOLD), BM_CLICK, 0, 0);
@@ -668,7 +665,7 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
   EXPECT_EQ(y_title->escapement, 900);
   EXPECT_TRUE(save_screenshot(graph, RGB(255, 255, 255), shot("interaction-formatted.bmp")));
 
-  HWND axis = open(kFormatYAxis, "Format Y-Axis");
+  HWND axis = open(kCmdFormatYAxis, "Format Y-Axis");
   ASSERT_NE(axis, nullptr);
   send_message(GetDlgItem(axis, IDC_AXIS_LOGARITHMIC), BM_CLICK, 0, 0);
   press_button(axis, IDOK);
@@ -680,7 +677,7 @@ TEST_F(Interaction, FormatDialogsChangeWhatTheGraphDraws) {
   EXPECT_TRUE(wait_until_destroyed(axis, kWait));
   settled();
   EXPECT_TRUE(holds_in_order(copied_texts(frame), y_labels));
-  axis = open(kFormatYAxis, "Format Y-Axis");
+  axis = open(kCmdFormatYAxis, "Format Y-Axis");
   ASSERT_NE(axis, nullptr);
   EXPECT_EQ(send_message(GetDlgItem(axis, IDC_AXIS_LINEAR), BM_GETCHECK, 0, 0), BST_CHECKED);
   press_button(axis, IDCANCEL);
@@ -751,9 +748,9 @@ TEST_F(Interaction, TheZoomButtonFollowsTheActiveGraphWindow) {
   };
   auto expect_zoom = [&](bool pressed, const char *after) {
     ASSERT_TRUE(wait_for_posted_messages(frame, kWait)) << after;
-    bool shown = SendMessageA(toolbar, TB_ISBUTTONCHECKED, kZoom, 0) != 0;
+    bool shown = SendMessageA(toolbar, TB_ISBUTTONCHECKED, kCmdZoom, 0) != 0;
     std::vector<MenuItemReport> menu = read_menu(frame);
-    const MenuItemReport *item = find_menu_item(menu, kZoom);
+    const MenuItemReport *item = find_menu_item(menu, kCmdZoom);
     bool checked = item && (item->state & MF_CHECKED);
     const char *want = pressed ? "pressed" : "released";
     EXPECT_EQ(shown, pressed) << "after " << after << ": waited for the Zoom button " << want << "; saw it "
@@ -763,7 +760,7 @@ TEST_F(Interaction, TheZoomButtonFollowsTheActiveGraphWindow) {
   HWND zoomed = active(), other = zoomed == graphs[0] ? graphs[1] : graphs[0];
   ASSERT_TRUE(zoomed == graphs[0] || zoomed == graphs[1]);
   expect_zoom(false, "the link");
-  command(kZoom);
+  command(kCmdZoom);
   expect_zoom(true, "Zoom in the active window");
   activate(other);
   ASSERT_EQ(active(), other);
@@ -774,7 +771,7 @@ TEST_F(Interaction, TheZoomButtonFollowsTheActiveGraphWindow) {
   ASSERT_TRUE(wait_until_destroyed(zoomed, kWait));
   ASSERT_EQ(active(), other);
   expect_zoom(false, "closing the zoomed window");
-  command(kZoom);
+  command(kCmdZoom);
   expect_zoom(true, "Zoom in the last window");
   PostMessageA(other, WM_CLOSE, 0, 0);
   ASSERT_TRUE(wait_until_destroyed(other, kWait));
@@ -803,11 +800,11 @@ TEST_F(Interaction, ZoomModeShowsTheZoomCursorOverThePlot) {
   };
   POINT plot{(f.left + f.right) / 2, (f.top + f.bottom) / 2}, beside{f.left / 2, (f.top + f.bottom) / 2};
   EXPECT_EQ(pointer_at(plot, "arrow"), "arrow") << "waited for the arrow over the plot before zoom mode";
-  command(kZoom);
+  command(kCmdZoom);
   EXPECT_EQ(pointer_at(plot, zoom_pointer), zoom_pointer) << "waited for the zoom cursor over the plot in zoom mode";
   EXPECT_EQ(pointer_at(beside, "arrow"), "arrow") << "waited for the arrow beside the plot in zoom mode";
   EXPECT_EQ(pointer_at({plot.x, f.top + 2}, zoom_pointer), zoom_pointer) << "waited for the zoom cursor near the plot's top edge";
-  command(kZoom);
+  command(kCmdZoom);
   EXPECT_EQ(pointer_at(plot, "arrow"), "arrow") << "waited for the arrow over the plot after zoom mode";
 }
 
@@ -815,7 +812,7 @@ TEST_F(Interaction, ZoomModeShowsTheZoomCursorOverThePlot) {
 // and leaves the keyboard where it was: the arrow keys move that cursor, Ctrl+L (Hide Legends)
 // and the menu keys reach the frame.
 TEST_F(Interaction, KeysBesideTheCursorKeysReachTheFrameWhileCursorsAreShown) {
-  command(kShowCursors);
+  command(kCmdShowCursors);
   HWND window = info();
   ASSERT_NE(window, nullptr);
   HWND second = GetDlgItem(window, IDC_CURSOR_TWO);
@@ -867,7 +864,7 @@ TEST_F(Interaction, KeysBesideTheCursorKeysReachTheFrameWhileCursorsAreShown) {
 // 14. The Cursor Info window stays above the frame: a click in the graph, posted or made
 // by the platform's input, leaves it on the screen where it is.
 TEST_F(Interaction, CursorInfoStaysAboveTheFrameWhenTheGraphIsClicked) {
-  command(kShowCursors);
+  command(kCmdShowCursors);
   HWND window = info();
   ASSERT_NE(window, nullptr);
   const POINT centre = centre_of(window);

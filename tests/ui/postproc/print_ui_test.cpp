@@ -18,7 +18,6 @@
 namespace {
 
 const int kLongTableRows = 30000;
-const int kPrint = kCmdPrint, kPrinterSetup = kCmdPrinterSetup, kDelete = kCmdDelete, kPaste = kCmdPaste, kUndo = kCmdUndo, kSelectAll = kCmdSelectAll;
 
 const int kWait = TableSession::kWait;
 
@@ -75,7 +74,7 @@ class Printing : public TableSession {
     send_message(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
     wait_for_posted_messages(frame, kWait);
   }
-  void print() { PostMessageA(frame, WM_COMMAND, kPrint, 0); }
+  void print() { PostMessageA(frame, WM_COMMAND, kCmdPrint, 0); }
   // The job is over once the frame takes input again and its queue has been taken.
   bool job_over() {
     return wait_for_state(frame, "enabled", IsWindowEnabled, kWait) && wait_for_posted_messages(frame, kWait);
@@ -87,7 +86,7 @@ TEST_F(Printing, ThePrinterIsThereAndPrintIsOffered) {
   start("operating-point.out");
   ASSERT_NE(wait_for_child("ChildTable"), nullptr);
   std::vector<MenuItemReport> menu = read_menu(frame);
-  const MenuItemReport *print = find_menu_item(menu, kPrint), *setup = find_menu_item(menu, kPrinterSetup);
+  const MenuItemReport *print = find_menu_item(menu, kCmdPrint), *setup = find_menu_item(menu, kCmdPrinterSetup);
   ASSERT_NE(print, nullptr);
   ASSERT_NE(setup, nullptr);
   EXPECT_FALSE(print->state & MF_GRAYED);
@@ -128,7 +127,7 @@ TEST_F(Printing, PrinterSetupKeepsThePrinterItChose) {
   start("operating-point.out");
   HWND table = wait_for_child("ChildTable");
   ASSERT_NE(table, nullptr);
-  PostMessageA(frame, WM_COMMAND, kPrinterSetup, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdPrinterSetup, 0);
   HWND dialog = nullptr;
   dialog = wait_for_window(program, "#32770", nullptr, kWait);
   ASSERT_NE(dialog, nullptr);
@@ -156,9 +155,9 @@ TEST_F(Printing, AnEmptyTableCannotBePrinted) {
   HWND table = wait_for_child("ChildTable");
   ASSERT_NE(table, nullptr);
   activate(table);
-  PostMessageA(frame, WM_COMMAND, kSelectAll, 0);
-  PostMessageA(frame, WM_COMMAND, kDelete, 0);
-  PostMessageA(frame, WM_COMMAND, kPrint, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdSelectAll, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdDelete, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdPrint, 0);
   // The report comes once the cancel dialog, also a dialog box, has gone.
   HWND box = wait_for_window(program, "#32770", "Ulmo-Postprocessor", kWait);
   ASSERT_NE(box, nullptr);
@@ -177,10 +176,10 @@ TEST_F(Printing, CancellingEndsTheJobWithoutAMessage) {
   std::string rows;
   for (int i = 0; i < kLongTableRows; i++) rows += "row " + std::to_string(i) + "\t" + std::to_string(i * 0.5) + " V\r\n";
   ASSERT_TRUE(put_clipboard_text(rows));
-  PostMessageA(frame, WM_COMMAND, kPaste, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdPaste, 0);
   ASSERT_TRUE(wait_for_posted_messages(frame, kWait));
   std::set<std::string> before = pdfs();
-  PostMessageA(frame, WM_COMMAND, kPrint, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdPrint, 0);
   HWND dialog = wait_for_window(program, "#32770", "Print", kWait);
   ASSERT_NE(dialog, nullptr);
   EXPECT_FALSE(IsWindowEnabled(frame)) << "the frame waits for the job";
@@ -192,7 +191,7 @@ TEST_F(Printing, CancellingEndsTheJobWithoutAMessage) {
   EXPECT_EQ(find_any_window(program, "#32770", nullptr), nullptr) << "no report after a cancel";
   // Proof that nothing of the cancelled job reaches paper: the printer takes jobs in order,
   // and the next one, the table without the pasted rows, is the first and only to come out.
-  PostMessageA(frame, WM_COMMAND, kUndo, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdUndo, 0);
   print();
   EXPECT_TRUE(take_printed(before, "printed-after-cancel.pdf"));
   ASSERT_TRUE(job_over());

@@ -15,9 +15,7 @@
 
 namespace {
 
-const int kOpenDatafile = kCmdOpenDataFile, kCloseAll = kCmdCloseAll;
 const int kFileName = 0x47c, kFilterList = 0x470;   // the common file dialogs' boxes
-
 
 class RawFiles : public TableSession {
  protected:
@@ -88,7 +86,7 @@ TEST_F(RawFiles, APoleZeroRawFileOpensItsPoleZeroGraph) {
 TEST_F(RawFiles, TheOpenDialogOpensARawFileOfSeveralPlots) {
   start("op.raw");
   ASSERT_NE(wait_for_child("ChildTable"), nullptr);   // the operating point's values
-  PostMessageA(frame, WM_COMMAND, kOpenDatafile, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdOpenDataFile, 0);
   HWND open = wait_for_window(program, "#32770", "Open", kWait);
   ASSERT_NE(open, nullptr);
   HWND filter = GetDlgItem(open, kFilterList);

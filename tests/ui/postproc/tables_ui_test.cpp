@@ -15,9 +15,6 @@
 
 namespace {
 
-const int kCut = kCmdCut, kCopy = kCmdCopy, kPaste = kCmdPaste, kDelete = kCmdDelete, kUndo = kCmdUndo, kRedo = kCmdRedo,
-          kSelectAll = kCmdSelectAll, kSelectCurrentPlot = kCmdSelectCurrentPlot;
-
 // A row of the values table as the clipboard holds it: ten cells.
 std::string row_text(const std::string &name, const std::string &value) {
   return name + "\t" + value + std::string(8, '\t') + "\r\n";
@@ -47,7 +44,7 @@ class Tables : public TableSession {
     PostMessageA(grid, WM_LBUTTONUP, shift ? MK_SHIFT : 0, at);
     settled();
   }
-  std::string copied(int command_id = kCopy) {
+  std::string copied(int command_id = kCmdCopy) {
     empty_clipboard();
     command(command_id);
     wait_for_clipboard_format(CF_TEXT, kWait);
@@ -76,7 +73,7 @@ TEST_F(Tables, OperatingPointShowsItsValuesTable) {
   ASSERT_TRUE(settled());
   EXPECT_TRUE(save_screenshot(frame, GetSysColor(COLOR_APPWORKSPACE), shot("tables-operating-point.bmp")));
 
-  command(kSelectAll);
+  command(kCmdSelectAll);
   std::string all = copied();
   EXPECT_EQ(all.substr(0, all.find("\r\n") + 2), row_text("Resistive divider from 5 V", ""));
   EXPECT_NE(all.find(row_text("Variables in circuit", "Values")), std::string::npos);
@@ -97,29 +94,29 @@ TEST_F(Tables, CutAndDeleteRemoveWhatCopyWouldCopyAndUndoBringsItBack) {
   grid = find_child(table, "UlmoGrid");
   ASSERT_NE(grid, nullptr);
   ASSERT_TRUE(settled());
-  EXPECT_TRUE(menu_state(kUndo) & MF_GRAYED) << "nothing to undo yet";
-  EXPECT_TRUE(menu_state(kRedo) & MF_GRAYED);
-  EXPECT_FALSE(menu_state(kCopy) & MF_GRAYED);
-  EXPECT_FALSE(menu_state(kSelectAll) & MF_GRAYED);
+  EXPECT_TRUE(menu_state(kCmdUndo) & MF_GRAYED) << "nothing to undo yet";
+  EXPECT_TRUE(menu_state(kCmdRedo) & MF_GRAYED);
+  EXPECT_FALSE(menu_state(kCmdCopy) & MF_GRAYED);
+  EXPECT_FALSE(menu_state(kCmdSelectAll) & MF_GRAYED);
 
   click_row_number(5, false);
-  EXPECT_EQ(copied(kDelete), row_text("v(2)", "2.5 V"));
+  EXPECT_EQ(copied(kCmdDelete), row_text("v(2)", "2.5 V"));
   EXPECT_EQ(copied(), std::string(9, '\t') + "\r\n") << "the row is empty now";
-  EXPECT_FALSE(menu_state(kUndo) & MF_GRAYED);
-  EXPECT_FALSE(menu_state(kPaste) & MF_GRAYED) << "text is on the clipboard";
+  EXPECT_FALSE(menu_state(kCmdUndo) & MF_GRAYED);
+  EXPECT_FALSE(menu_state(kCmdPaste) & MF_GRAYED) << "text is on the clipboard";
 
   click_row_number(6, false);
-  EXPECT_EQ(copied(kCut), row_text("i(vdd)", "-0.0025 A"));
+  EXPECT_EQ(copied(kCmdCut), row_text("i(vdd)", "-0.0025 A"));
   EXPECT_EQ(copied(), std::string(9, '\t') + "\r\n");
 
-  command(kUndo);
-  command(kUndo);
+  command(kCmdUndo);
+  command(kCmdUndo);
   click_row_number(5, false);
   click_row_number(6, true);
   EXPECT_EQ(copied(), row_text("v(2)", "2.5 V") + row_text("i(vdd)", "-0.0025 A"));
-  EXPECT_TRUE(menu_state(kUndo) & MF_GRAYED);
-  EXPECT_FALSE(menu_state(kRedo) & MF_GRAYED);
-  command(kRedo);
+  EXPECT_TRUE(menu_state(kCmdUndo) & MF_GRAYED);
+  EXPECT_FALSE(menu_state(kCmdRedo) & MF_GRAYED);
+  command(kCmdRedo);
   click_row_number(5, false);
   EXPECT_EQ(copied(), std::string(9, '\t') + "\r\n");
 
@@ -127,7 +124,7 @@ TEST_F(Tables, CutAndDeleteRemoveWhatCopyWouldCopyAndUndoBringsItBack) {
   click_row_number(4, false);
   std::string first = copied();
   click_row_number(5, false);
-  command(kPaste);
+  command(kCmdPaste);
   EXPECT_EQ(copied(), first);
 }
 
@@ -151,7 +148,7 @@ TEST_F(Tables, KeysTypedIntoACellBelongToIt) {
   EXPECT_EQ(find_child(grid, "Edit"), nullptr);
   click_row_number(4, false);
   EXPECT_EQ(copied(), row_text("ab", "5 V"));
-  EXPECT_FALSE(menu_state(kUndo) & MF_GRAYED);
+  EXPECT_FALSE(menu_state(kCmdUndo) & MF_GRAYED);
 }
 
 TEST_F(Tables, TheGridFollowsTheTableWindowsSize) {
@@ -211,7 +208,7 @@ TEST_F(Tables, PoleZeroSampleShowsAPoleZeroGraph) {
   // Its copy: one circle for the zero (and one for the legend's sample when shown); the poles'
   // crosses are lines.
   empty_clipboard();
-  PostMessageA(frame, WM_COMMAND, kCopy, 0);
+  PostMessageA(frame, WM_COMMAND, kCmdCopy, 0);
   ASSERT_TRUE(wait_for_clipboard_format(CF_METAFILEPICT, kWait));
   ASSERT_TRUE(OpenClipboard(nullptr));
   std::vector<WORD> functions;
@@ -239,7 +236,7 @@ TEST_F(Tables, SelectingTheOperatingPointBringsItsTableBack) {
   }
   send_message(table, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(wait_until_destroyed(table, kWait));
-  command(kSelectCurrentPlot);
+  command(kCmdSelectCurrentPlot);
   HWND dialog = wait_for_window(program, "#32770", "Select Current Plot", kWait);
   ASSERT_NE(dialog, nullptr);
   HWND list = FindWindowExA(dialog, nullptr, "ListBox", nullptr);

@@ -41,13 +41,9 @@ const COLORREF kPageShadow = RGB(128, 128, 128);
 const size_t kCurvePixels = 20;
 
 // The commands a scenario gives through the frame.
-const int kReload = kCmdReload, kCopy = kCmdCopy, kSelectAll = kCmdSelectAll, kAddPlot = kCmdAddPlot, kXAxisExpression = kCmdXAxisExpression;
-const int kShowLegends = kCmdShowLegends, kViewNormal = kCmdViewNormal, kViewPrintLayout = kCmdViewPrintLayout;
-const int kAddFftPlot = kCmdAddFftPlot, kAddNormalizedFftPlot = kCmdAddNormalizedFftPlot;
 // Function buttons that need a complex plot: mag, phase, re, im.
 const int kComplexButtons[] = {825, 826, 827, 828};
 const int kTimes = 806, kOpen = 808, kClose = 809;
-
 
 // The client area as the screen shows it.
 ScreenImage capture_client(HWND window) {
@@ -240,7 +236,7 @@ class Traces : public ::testing::Test {
 
   // Add Plot, as the menu opens it.
   HWND open_add_plot() {
-    command(kAddPlot);
+    command(kCmdAddPlot);
     return dialog("Add Plot");
   }
   // Picks the variables in order with `between` pressed between them, and adds the expression.
@@ -460,10 +456,10 @@ TEST_F(Traces, XAxisExpressionRedrawsTheGraph) {
   ASSERT_NE(graph, nullptr);
   ASSERT_TRUE(settled());
   ScreenImage before = capture_client(graph);
-  EXPECT_FALSE(grayed(read_menu(frame), kXAxisExpression));
+  EXPECT_FALSE(grayed(read_menu(frame), kCmdXAxisExpression));
 
   // Cancel leaves the graph as it was.
-  command(kXAxisExpression);
+  command(kCmdXAxisExpression);
   HWND x_axis = dialog("X-Axis Expression");
   ASSERT_NE(x_axis, nullptr);
   pick(x_axis, 1);
@@ -474,7 +470,7 @@ TEST_F(Traces, XAxisExpressionRedrawsTheGraph) {
   ASSERT_TRUE(drawn(graph));
   EXPECT_TRUE(same_picture(capture_client(graph), before));
 
-  command(kXAxisExpression);
+  command(kCmdXAxisExpression);
   x_axis = dialog("X-Axis Expression");
   ASSERT_NE(x_axis, nullptr);
   EXPECT_FALSE(enabled(x_axis, IDOK));
@@ -554,7 +550,7 @@ class Reload : public Traces {
   }
   // Reload, and the box it shows: its text, once, then OK.
   std::string reload_box_text() {
-    command(kReload);
+    command(kCmdReload);
     return next_box_text();
   }
   // The text of the next box, which is then closed with OK.
@@ -591,7 +587,7 @@ TEST_F(Reload, NewValuesAndAVanishedVariable) {
 
   // Every value turned over: the same windows, drawn anew, without a word.
   write("reload.out", {with_scaled_values(plot, -1)});
-  command(kReload);
+  command(kCmdReload);
   EXPECT_TRUE(no_box());
   EXPECT_EQ(graphs().size(), 2u);
   EXPECT_EQ(window_text(out), "'v(out)' ");
@@ -694,7 +690,7 @@ TEST_F(Reload, AFileThatNoLongerReadsLeavesTheGraphsAsTheyWere) {
     fputs("no plots in here", out);
     fclose(out);
   }
-  command(kReload);
+  command(kCmdReload);
   EXPECT_TRUE(no_box());
   EXPECT_EQ(window_text(status), "Not an Ulmo-Dizid Data File.");
   ASSERT_EQ(graphs().size(), 1u);
@@ -702,9 +698,9 @@ TEST_F(Reload, AFileThatNoLongerReadsLeavesTheGraphsAsTheyWere) {
   ASSERT_TRUE(drawn(graph));
   EXPECT_TRUE(same_picture(capture_client(graph), before));
   std::vector<MenuItemReport> menu = read_menu(frame);
-  EXPECT_TRUE(grayed(menu, kReload));
-  EXPECT_TRUE(grayed(menu, kAddPlot));
-  EXPECT_FALSE(grayed(menu, kCopy));
+  EXPECT_TRUE(grayed(menu, kCmdReload));
+  EXPECT_TRUE(grayed(menu, kCmdAddPlot));
+  EXPECT_FALSE(grayed(menu, kCmdCopy));
 }
 
 // 6. Print Layout shows the page with its shadow, Normal takes it away, and the View menu's
@@ -715,15 +711,15 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(pixels_of(capture_client(graph), kPageShadow), 0u);
   std::vector<MenuItemReport> menu = read_menu(frame);
-  EXPECT_TRUE(checked(menu, kViewNormal));
-  EXPECT_FALSE(checked(menu, kViewPrintLayout));
+  EXPECT_TRUE(checked(menu, kCmdViewNormal));
+  EXPECT_FALSE(checked(menu, kCmdViewPrintLayout));
 
-  command(kViewPrintLayout);
+  command(kCmdViewPrintLayout);
   EXPECT_TRUE(shows_pixels(graph, kPageShadow, kCurvePixels, SIZE_MAX, kWait));
   ASSERT_TRUE(drawn(graph));
   menu = read_menu(frame);
-  EXPECT_FALSE(checked(menu, kViewNormal));
-  EXPECT_TRUE(checked(menu, kViewPrintLayout));
+  EXPECT_FALSE(checked(menu, kCmdViewNormal));
+  EXPECT_TRUE(checked(menu, kCmdViewPrintLayout));
   EXPECT_TRUE(screenshot(graph, "traces-print-layout.bmp"));
 
   // Copied in page view: the 7000 x 5000 page.
@@ -731,7 +727,7 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
-    command(kCopy);
+    command(kCmdCopy);
     ASSERT_TRUE(settled());
     ASSERT_TRUE(wait_for_clipboard_format(CF_METAFILEPICT, kWait));
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -752,12 +748,12 @@ TEST_F(Traces, ViewModesAndCopyGraph) {
   EXPECT_EQ(x_ext, 10000);
   EXPECT_EQ(y_ext, 5000 * 10000 / 7000);
 
-  command(kViewNormal);
+  command(kCmdViewNormal);
   EXPECT_TRUE(shows_pixels(graph, kPageShadow, 0, 0, kWait));
   ASSERT_TRUE(drawn(graph));
   menu = read_menu(frame);
-  EXPECT_TRUE(checked(menu, kViewNormal));
-  EXPECT_FALSE(checked(menu, kViewPrintLayout));
+  EXPECT_TRUE(checked(menu, kCmdViewNormal));
+  EXPECT_FALSE(checked(menu, kCmdViewPrintLayout));
 
   // In window view the logical height follows the client's shape.
   RECT client{};
@@ -781,15 +777,15 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
   for (int id : {11001, 11003, 11005, 11006, 11007, 11004}) EXPECT_TRUE(grayed(menu, id)) << id;
   EXPECT_FALSE(checked(menu, 14002));   // not zoomed
   EXPECT_FALSE(checked(menu, 12005));   // not placing text
-  EXPECT_EQ(item(menu, kShowLegends)->text, "Hide &Legends\tCtrl+L");
+  EXPECT_EQ(item(menu, kCmdShowLegends)->text, "Hide &Legends\tCtrl+L");
 
   std::vector<HWND> labels = legend_labels(graph);
   ASSERT_EQ(labels.size(), 2u);
   for (HWND label : labels) EXPECT_TRUE(IsWindowVisible(label));
-  command(kShowLegends);
+  command(kCmdShowLegends);
   ASSERT_TRUE(settled());
   for (HWND label : labels) EXPECT_FALSE(IsWindowVisible(label));
-  EXPECT_EQ(item(read_menu(frame), kShowLegends)->text, "Show &Legends\tCtrl+L");
+  EXPECT_EQ(item(read_menu(frame), kCmdShowLegends)->text, "Show &Legends\tCtrl+L");
   EXPECT_TRUE(screenshot(graph, "traces-legends-hidden.bmp"));
   // A trace overlaid while the legends are hidden gets its label hidden too; all come back.
   HWND add_plot = open_add_plot();
@@ -801,19 +797,19 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
   labels = legend_labels(graph);
   ASSERT_EQ(labels.size(), 3u);
   for (HWND label : labels) EXPECT_FALSE(IsWindowVisible(label));
-  command(kShowLegends);
+  command(kCmdShowLegends);
   ASSERT_TRUE(settled());
   labels = legend_labels(graph);
   EXPECT_EQ(texts_of(labels), (std::vector<std::string>{"'v(out)'", "'v(in)'", "'i(vin)'"}));
   for (HWND label : labels) EXPECT_TRUE(IsWindowVisible(label));
-  EXPECT_EQ(item(read_menu(frame), kShowLegends)->text, "Hide &Legends\tCtrl+L");
+  EXPECT_EQ(item(read_menu(frame), kCmdShowLegends)->text, "Hide &Legends\tCtrl+L");
 
   // A minimized graph window cannot be copied.
   ShowWindow(graph, SW_MINIMIZE);
   ASSERT_TRUE(wait_for_state(graph, "minimized", IsIconic, kWait));
   menu = read_menu(frame);
-  EXPECT_TRUE(grayed(menu, kCopy));
-  EXPECT_FALSE(grayed(menu, kViewPrintLayout));
+  EXPECT_TRUE(grayed(menu, kCmdCopy));
+  EXPECT_FALSE(grayed(menu, kCmdViewPrintLayout));
 
   // Closed, it leaves no active child: the graph items go grey and lose their marks.
   send_message(mdi_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(graph), 0);
@@ -821,8 +817,8 @@ TEST_F(Traces, MenuWithAGraphWindowActive) {
   menu = read_menu(frame);
   for (int id : {11002, 14005, 14006, 10016, 12004, 13001, 13006, 14002, 12005, 14004, 12002, 15004, 14003})
     EXPECT_TRUE(grayed(menu, id)) << id;
-  EXPECT_FALSE(checked(menu, kViewNormal));
-  EXPECT_FALSE(grayed(menu, kAddPlot));
+  EXPECT_FALSE(checked(menu, kCmdViewNormal));
+  EXPECT_FALSE(grayed(menu, kCmdAddPlot));
 }
 
 // 8. A trace of 4 M points: New Plot, a repaint and a resize, timed as the driver sees them.
@@ -893,7 +889,7 @@ TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
   ASSERT_NE(start_on(path), nullptr);
   HWND source = new_plot_of({1, 2});
   ASSERT_NE(source, nullptr);
-  command(kAddNormalizedFftPlot);
+  command(kCmdAddNormalizedFftPlot);
   HWND fft = dialog("Add FFT Plot");
   ASSERT_NE(fft, nullptr);
   EXPECT_EQ(send_message(GetDlgItem(fft, IDC_FFT_TRACE), CB_GETCOUNT, 0, 0), 2);
@@ -930,7 +926,7 @@ TEST_F(Traces, FftOfATwoTraceGraphOpensTwoWindows) {
   EXPECT_TRUE(screenshot(active_child(), "spectrum-fft.bmp"));
 
   // Cancel makes nothing.
-  command(kAddFftPlot);
+  command(kCmdAddFftPlot);
   fft = dialog("Add FFT Plot");
   ASSERT_NE(fft, nullptr);
   press_button(fft, IDCANCEL);
@@ -999,8 +995,8 @@ TEST_F(Traces, MonitoredFileReplotsInPlaceWhenFocused) {
   ASSERT_TRUE(settled());
   EXPECT_TRUE(save_screenshot(tables()[0], GetSysColor(COLOR_APPWORKSPACE), scratch_host_path("spectrum-extracted-values.bmp"), true));
   empty_clipboard();
-  command(kSelectAll);
-  command(kCopy);
+  command(kCmdSelectAll);
+  command(kCmdCopy);
   ASSERT_TRUE(settled());
   wait_for_clipboard_format(CF_TEXT, kWait);
   const std::string copied = clipboard_text();
